@@ -1,0 +1,55 @@
+#pragma once
+#include <QTableView>
+
+namespace kotsu {
+
+class GridModel;
+
+// The grid contract the windows rely on: a title row 0, a settable row count, column
+// widths in twips, a current row and column, cell texts, a redraw switch and the mouse
+// button pressed. Filled through its own model, so large lists fill quickly.
+class FlexGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit FlexGrid(int cols, QWidget* parent = nullptr);
+
+    int rows() const;
+    void setRows(int rows);
+    int cols() const;
+    void setColWidth(int col, int twips);
+    void setColAlignment(int col, Qt::Alignment alignment);
+
+    int row() const { return row_; }
+    void setRow(int row);
+    int col() const { return col_; }
+    void setCol(int col);
+    QString text() const { return textMatrix(row_, col_); }
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    void clear();
+    void setRedraw(bool on);
+    // The rectangle of the current row, for a menu opened from the keyboard.
+    QRect currentRowRect() const;
+
+    GridModel* gridModel() const { return model_; }
+
+signals:
+    // 1 left, 2 right, 4 middle: the values the popup handlers test.
+    void mouseDown(int button);
+    // The Menu key or Shift+F10.
+    void keyboardMenu();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    void restoreCurrent();
+
+    GridModel* model_;
+    int row_ = 0;
+    int col_ = 0;
+};
+
+} // namespace kotsu

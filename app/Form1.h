@@ -1,0 +1,166 @@
+#pragma once
+#include "ledger/LedgerError.h"
+#include "ui/ErrorReport.h"
+#include "ui/MainPort.h"
+#include <QDate>
+#include <QMainWindow>
+#include <QMap>
+#include <QStringList>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace kotsu {
+
+class CategoryCommands;
+class EntryCommands;
+class ExchangeCommands;
+class FlexGrid;
+class Form3;
+class Form7;
+
+// The main window: one period of the ledger, its entries, the category summary, the
+// totals, and the registration band. It lives for the whole run.
+class Form1 : public QMainWindow, public MainPort {
+    Q_OBJECT
+public:
+    explicit Form1(const QString& ledgerPath, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Period state.
+    QString Tag;
+    QDate Dat期間開始;
+    QDate Dat期間終了;
+
+    // Registration band.
+    QMap<int, QLabel*> Label2;
+    QLabel* Lbl登録日付;
+    QPushButton* Btn日付;
+    QComboBox* Cmb登録科目;
+    QLineEdit* Txt登録金額;
+    QComboBox* Cmb登録コメント;
+    QPushButton* Cmb登録;
+    // List band.
+    QLabel* Lbl明細日付;
+    QPushButton* Command1;
+    QComboBox* Cmb明細科目;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    // Grids.
+    FlexGrid* Flx明細;
+    FlexGrid* FLx科目;
+    // Summary band.
+    QLabel* Lbl集計収入;
+    QLabel* Lbl集計支出;
+    QLabel* Lbl集計合計;
+    QLabel* Lbl集計予算;
+    QLabel* Lbl集計支出2;
+    QLabel* Lbl集計差額;
+    QLabel* Lbl集計残高;
+    // Menus.
+    QAction* MnuExp;
+    QAction* MnuInp;
+    QAction* MnuEnd;
+    QAction* MnuKom;
+    QAction* MnuGraph;
+    QAction* MnuCls;
+    QAction* MnuVer;
+    QMenu* MnuMeiPop;
+    QMenu* MnuKamPop;
+    QAction* MnuMeiEdit;
+    QAction* MnuMeiDel;
+    QAction* MnuIkkatu;
+    QAction* MnuKamAdd;
+    QAction* MnuKamEdit;
+    QAction* MnuKamDel;
+
+    // Dialogs the reloads fill; they live as long as this window.
+    Form3* form3() const { return form3_; }
+    Form7* form7() const { return form7_; }
+    // Category IDs in summary row order (row r holds element r - 1).
+    QStringList 科目IDs;
+
+    // Reload routines.
+    void SubDB読み込み(const QDate& StYMD, const QDate& EdYMD);
+    void Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD);
+    void Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD);
+    void Subコメント読み込み();
+    void SubDB初期化();
+
+    // Handlers.
+    void Cmb登録_Click();
+    void Btn日付_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void MnuGraph_Click();
+    void MnuVer_Click();
+    void FLx科目_MouseDown(int button);
+    void Flx明細_MouseDown(int button);
+
+    // MainPort.
+    QWidget* window() override { return this; }
+    QString ledgerPath() const override { return ledgerPath_; }
+    QString tag() const override { return Tag; }
+    void setTag(const QString& tag) override { Tag = tag; }
+    QString registrationDate() const override;
+    void setRegistrationDate(const QString& date) override;
+    QString listDate() const override;
+    void setEntryEditorDate(const QString& date) override;
+    QDate periodStart() const override { return Dat期間開始; }
+    QDate periodEnd() const override { return Dat期間終了; }
+    int entryRows() const override;
+    int entryRow() const override;
+    QString entryCell(int row, int col) const override;
+    void setEntryCurrent(int row, int col) override;
+    int summaryRows() const override;
+    int summaryRow() const override;
+    QString summaryCell(int row, int col) const override;
+    void setSummaryCurrent(int row, int col) override;
+    QStringList commentPhrases() const override;
+    void reloadAll() override;
+    void reloadCategories() override;
+    void reloadEntries() override;
+    void reloadComments() override;
+
+private:
+    void buildRegistrationBand(QWidget* host);
+    void buildListBand(QWidget* host);
+    void buildGrids(QWidget* host);
+    void buildSummaryBand(QWidget* host);
+    void buildMenus();
+    void buildPopups();
+    void setTabOrder();
+    void startUp();
+    void Sub初期化1();
+    void Sub初期化2();
+    void Sub明細初期化();
+    void Sub科目初期化();
+    void openPopup(QMenu* menu, FlexGrid* grid, bool atCursor);
+    // Runs a handler; a failing database operation is reported, never thrown past Qt.
+    template <typename F> void guarded(F&& handler);
+
+    QString ledgerPath_;
+    Form3* form3_;
+    Form7* form7_;
+    std::unique_ptr<CategoryCommands> categoryCommands_;
+    std::unique_ptr<EntryCommands> entryCommands_;
+    std::unique_ptr<ExchangeCommands> exchangeCommands_;
+};
+
+template <typename F> void Form1::guarded(F&& handler) {
+    try {
+        handler();
+    } catch (const LedgerError& e) {
+        reportLedgerError(this, e);
+    }
+}
+
+// Text colour of a total: red (255) when negative, black (0) otherwise.
+void setTotalColour(QLabel* label, qint64 value);
+
+} // namespace kotsu

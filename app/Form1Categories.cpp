@@ -1,0 +1,108 @@
+// The category summary band: FLx科目, the category lists, the budget comparison.
+#include "app/FlexGrid.h"
+#include "app/Form1.h"
+#include "common/values.h"
+#include "dialogs/Form3.h"
+#include "dialogs/Form7.h"
+#include "ledger/Database.h"
+#include "ledger/Queries.h"
+#include "ledger/Quote.h"
+#include <QComboBox>
+#include <QLabel>
+
+namespace kotsu {
+
+void Form1::Sub科目初期化() {
+    FLx科目->clear();
+    const int widths[] = {300, 1530, 300, 1100, 1100, 1100};
+    const QString titles[] = {QStringLiteral("No"),     QStringLiteral("　　　科目"),
+                              QStringLiteral("±"),      QStringLiteral("　　予算"),
+                              QStringLiteral("　　合計"), QStringLiteral("　　差額")};
+    for (int c = 0; c < 6; ++c) {
+        FLx科目->setColWidth(c, widths[c]);
+        FLx科目->setTextMatrix(0, c, titles[c]);
+    }
+}
+
+void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
+    const int remembered = qMax(0, Cmb明細科目->currentIndex());
+    QComboBox* const registration[] = {Cmb登録科目, form3_->Cmb登録科目, form7_->Cmb修正後};
+    Cmb明細科目->clear();
+    Cmb明細科目->addItem(QStringLiteral("すべての科目"));
+    for (QComboBox* c : registration)
+        c->clear();
+
+    Database db(ledgerPath_);
+    FLx科目->setRedraw(false);
+    struct Thaw {
+        FlexGrid* g;
+        ~Thaw() { g->setRedraw(true); }
+    } thaw{FLx科目};
+    科目IDs.clear();
+    qint64 budgetTotal = 0;
+    int r = 1;
+    QStringList names;
+    const auto sizeGrid = [this](qint64 count) {
+        FLx科目->setRows(int(count) + 1);
+        科目IDs.reserve(int(count));
+    };
+    walkCounted(
+        db, QStringLiteral("Select * From 科目テーブル Order by ID Asc"),
+        QStringLiteral("Select count(ID) as RecCnt From 科目テーブル"),
+        [&](Recordset& rs) {
+            科目IDs << rs.text(QStringLiteral("id"));
+            const QString name = rs.text(QStringLiteral("科目名前"));
+            const bool expense = rs.text(QStringLiteral("収支")) == QLatin1String("-");
+            FLx科目->setTextMatrix(r, 0, QString::number(r));
+            FLx科目->setTextMatrix(r, 1, name);
+            names << name;
+            FLx科目->setTextMatrix(r, 2, rs.text(QStringLiteral("収支")));
+            if (expense) {
+                FLx科目->setTextMatrix(r, 3, formatAmount(rs.number(QStringLiteral("予算"))));
+                budgetTotal += rs.number(QStringLiteral("予算"));
+            } else {
+                FLx科目->setTextMatrix(r, 3, QString());
+            }
+            FLx科目->setTextMatrix(r, 4, QStringLiteral("0"));
+            FLx科目->setTextMatrix(r, 5, expense ? QStringLiteral("0") : QString());
+            ++r;
+        },
+        sizeGrid);
+    Cmb明細科目->addItems(names);
+    for (QComboBox* c : registration)
+        c->addItems(names);
+
+    const QString period = QStringLiteral(" 科目名前 Like ") + sql::likePattern(QStringLiteral("*")) +
+                           QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
+                           QStringLiteral(" and ") + sql::date(EdYMD);
+    auto sum = [&](const QString& condition) {
+        return nullSafeSum(db,
+                           QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
+                           QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
+    };
+    for (int row = 1; row < FLx科目->rows(); ++row) {
+        const qint64 total = sum(period + QStringLiteral(" and 科目ID = ") + 科目IDs[row - 1]);
+        FLx科目->setTextMatrix(row, 4, formatAmount(total));
+    }
+    for (int row = 1; row < FLx科目->rows(); ++row) {
+        if (FLx科目->textMatrix(row, 2) != QLatin1String("-"))
+            continue;
+        const qint64 budget = toYen(FLx科目->textMatrix(row, 3)).value_or(0);
+        const qint64 spent = plainDigits(FLx科目->textMatrix(row, 4)).toLongLong();
+        FLx科目->setTextMatrix(row, 5, formatAmount(budget - spent));
+    }
+    FLx科目->setRedraw(true);
+
+    const qint64 expense = sum(period + QStringLiteral(" and 収支 = '-'"));
+    Lbl集計予算->setText(formatAmount(budgetTotal));
+    Lbl集計支出2->setText(formatAmount(expense));
+    setTotalColour(Lbl集計差額, budgetTotal - expense);
+    Lbl集計差額->setText(formatAmount(budgetTotal - expense));
+
+    // A remembered position beyond the rebuilt list falls back to all categories.
+    Cmb明細科目->setCurrentIndex(remembered < Cmb明細科目->count() ? remembered : 0);
+    if (Cmb登録科目->count() > 0)
+        Cmb登録科目->setCurrentIndex(0);
+}
+
+} // namespace kotsu

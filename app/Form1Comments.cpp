@@ -1,0 +1,31 @@
+// The comment phrase lists of the registration band and of the entry editor.
+#include "app/Form1.h"
+#include "dialogs/Form3.h"
+#include "ledger/Database.h"
+#include "ledger/Queries.h"
+#include "ledger/Reset.h"
+#include <QComboBox>
+
+namespace kotsu {
+
+void Form1::Subコメント読み込み() {
+    Cmb登録コメント->clear();
+    form3_->Cmb登録コメント->clear();
+    QStringList phrases;
+    {
+        Database db(ledgerPath_);
+        walkCounted(db, QStringLiteral("Select * From コメントテーブル Order by ID Asc"),
+                    QStringLiteral("Select count(ID) as RecCnt From コメントテーブル"),
+                    [&](Recordset& rs) { phrases << rs.text(QStringLiteral("コメント名前")); });
+    }
+    // The editor's typed text survives; only its list is refilled.
+    const QString editorText = form3_->Cmb登録コメント->currentText();
+    Cmb登録コメント->addItems(phrases);
+    form3_->Cmb登録コメント->addItems(phrases);
+    form3_->Cmb登録コメント->setEditText(editorText);
+    Cmb登録コメント->setEditText(QString());
+}
+
+void Form1::SubDB初期化() { resetLedger(ledgerPath_); }
+
+} // namespace kotsu

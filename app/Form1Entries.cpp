@@ -1,0 +1,78 @@
+// The entry list band: Flx明細 and the period and balance totals.
+#include "app/FlexGrid.h"
+#include "app/Form1.h"
+#include "common/values.h"
+#include "ledger/Database.h"
+#include "ledger/Queries.h"
+#include "ledger/Quote.h"
+#include <QComboBox>
+#include <QLabel>
+
+namespace kotsu {
+
+namespace {
+const QString allCategories = QStringLiteral("すべての科目");
+} // namespace
+
+void Form1::Sub明細初期化() {
+    Flx明細->clear();
+    const int widths[] = {300, 1200, 1530, 1100, 1100, 2130};
+    const QString titles[] = {QStringLiteral("No"),         QStringLiteral("　　日付"),
+                              QStringLiteral("　　　科目"), QStringLiteral("　　収入"),
+                              QStringLiteral("　　支出"),   QStringLiteral("　　　 コメント")};
+    for (int c = 0; c < 6; ++c) {
+        Flx明細->setColWidth(c, widths[c]);
+        Flx明細->setTextMatrix(0, c, titles[c]);
+    }
+}
+
+void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
+    const QString filter = Cmb明細科目->currentText();
+    const QString pattern = filter.isEmpty() || filter == allCategories ? QStringLiteral("*") : filter;
+    const QString where = QStringLiteral(" 科目名前 Like ") + sql::likePattern(pattern) +
+                          QStringLiteral(" and 日付 Between ") + sql::date(StYMD) + QStringLiteral(" and ") +
+                          sql::date(EdYMD);
+
+    Database db(ledgerPath_);
+    Flx明細->setRedraw(false);
+    struct Thaw {
+        FlexGrid* g;
+        ~Thaw() { g->setRedraw(true); }
+    } thaw{Flx明細};
+    const QString rowsSql =
+        QStringLiteral("Select * From 明細クエリ Where") + where + QStringLiteral(" Order by 日付,科目ID Asc");
+    const QString countSql = QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + where;
+    int r = 1;
+    const auto sizeGrid = [this](qint64 count) { Flx明細->setRows(int(count) + 1); };
+    walkCounted(db, rowsSql, countSql, [&](Recordset& rs) {
+        const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
+        const bool income = rs.text(QStringLiteral("収支")) == QLatin1String("+");
+        Flx明細->setTextMatrix(r, 0, QString::number(r));
+        Flx明細->setTextMatrix(r, 1, rs.text(QStringLiteral("日付")));
+        Flx明細->setTextMatrix(r, 2, rs.text(QStringLiteral("科目名前")));
+        Flx明細->setTextMatrix(r, 3, income ? amount : QStringLiteral("0"));
+        Flx明細->setTextMatrix(r, 4, income ? QStringLiteral("0") : amount);
+        Flx明細->setTextMatrix(r, 5, rs.text(QStringLiteral("コメント")));
+        ++r;
+    }, sizeGrid);
+    Flx明細->setRedraw(true);
+
+    auto sum = [&](const QString& condition) {
+        return nullSafeSum(db,
+                           QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
+                           QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
+    };
+    const qint64 income = sum(where + QStringLiteral(" and 収支 = '+'"));
+    const qint64 expense = sum(where + QStringLiteral(" and 収支 = '-'"));
+    Lbl集計収入->setText(formatAmount(income));
+    Lbl集計支出->setText(formatAmount(expense));
+    setTotalColour(Lbl集計合計, income - expense);
+    Lbl集計合計->setText(formatAmount(income - expense));
+
+    const qint64 allIncome = sum(QStringLiteral(" 収支 = '+'"));
+    const qint64 allExpense = sum(QStringLiteral(" 収支 = '-'"));
+    setTotalColour(Lbl集計残高, allIncome - allExpense);
+    Lbl集計残高->setText(formatAmount(allIncome - allExpense));
+}
+
+} // namespace kotsu

@@ -1,0 +1,54 @@
+// The registration band: a new entry, and its date through the calendar.
+#include "app/Form1.h"
+#include "common/values.h"
+#include "datepick/Form2.h"
+#include "ledger/Database.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Operations.h"
+#include "ui/ErrorReport.h"
+#include "ui/MessageBox.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kotsu {
+
+void Form1::Btn日付_Click() {
+    const QString kept = Tag;
+    Tag = QStringLiteral("TOUROKU");
+    {
+        Form2 picker(*this, this);
+        picker.exec();
+    }
+    Tag = kept;
+}
+
+void Form1::Cmb登録_Click() {
+    const auto amount = toYen(Txt登録金額->text());
+    if (!amount) {
+        MessageBox::error(this, QStringLiteral("金額が不正です！！"), QStringLiteral("金額エラー"));
+        Txt登録金額->setFocus();
+        return;
+    }
+    const QString comment = Cmb登録コメント->currentText();
+    try {
+        Database db(ledgerPath_);
+        Transaction t(db);
+        const auto categoryId = categoryIdByName(db, Cmb登録科目->currentText());
+        if (Cmb登録科目->count() == 0 || !categoryId) {
+            MessageBox::error(this, QStringLiteral("科目が登録されていません！！"),
+                              QStringLiteral("指定エラー"));
+            return;
+        }
+        addPhraseIfNew(db, comment);
+        appendEntry(db, Lbl登録日付->text(), *categoryId, *amount, comment);
+        t.commit();
+    } catch (const LedgerError& e) {
+        reportLedgerError(this, e);
+        return;
+    }
+    Txt登録金額->clear();
+    reloadAll();
+}
+
+} // namespace kotsu

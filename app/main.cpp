@@ -1,0 +1,28 @@
+#include "app/Form1.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Schema.h"
+#include "ui/ErrorReport.h"
+#include "ui/Fonts.h"
+#include <QApplication>
+#include <QDir>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    kotsu::installJapaneseTranslation(app);
+    kotsu::installFontSubstitutes();
+    app.setFont(kotsu::proportionalGothic(9));
+
+    // The ledger lives beside the executable.
+    const QString ledger = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu.mdb"));
+    std::unique_ptr<kotsu::Form1> main;
+    try {
+        kotsu::ensureLedger(ledger);
+        main = std::make_unique<kotsu::Form1>(ledger);
+    } catch (const kotsu::LedgerError& e) {
+        kotsu::reportLedgerError(nullptr, e);
+        return 1;
+    }
+    main->show();
+    return app.exec();
+}

@@ -1,0 +1,253 @@
+#include "datepick/Form2.h"
+#include "common/values.h"
+#include "datepick/DateMod.h"
+#include "ui/Fonts.h"
+#include "ui/MainPort.h"
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace kotsu {
+
+namespace {
+
+constexpr int FirstYear = 1980;
+constexpr int LastYear = 2099;
+
+// The form was laid out in twips; 15 twips make a pixel.
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QString twoDigits(const QString& number) { return number.rightJustified(2, QLatin1Char('0')); }
+
+struct Ymd {
+    int y = 0, m = 0, d = 0;
+};
+
+// Reads Y/M/D without requiring a valid date: the day may stand beyond the month's end.
+Ymd splitDate(const QString& text) {
+    const QStringList p = text.split(QLatin1Char('/'));
+    Ymd r;
+    if (p.size() == 3) {
+        r.y = p[0].trimmed().toInt();
+        r.m = p[1].trimmed().toInt();
+        r.d = p[2].trimmed().toInt();
+    }
+    return r;
+}
+
+} // namespace
+
+Form2::Form2(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
+    buildControls();
+    // Opening.
+    Flg表示済 = 0;
+    const QString mode = main_.tag();
+    if (mode == QLatin1String("EDIT") || mode == QLatin1String("TOUROKU")) {
+        setWindowTitle(QStringLiteral("登録日の指定"));
+        Str年月日 = main_.registrationDate();
+        Command1->hide();
+        Command3->hide();
+        Command4->setText(QStringLiteral("OK(&O)"));
+    } else {
+        setWindowTitle(QStringLiteral("検索日の指定"));
+        Str年月日 = main_.listDate();
+    }
+    Sub初期化();
+    Sub年月日設定();
+    Flg表示済 = 1;
+}
+
+void Form2::buildControls() {
+    setWindowTitle(QStringLiteral("日付の指定"));
+    setFixedSize(4845 / 15, 3555 / 15);
+
+    auto* title = new QLabel(QStringLiteral("カレンダ"), this);
+    title->setGeometry(twips(150, 240, 1005, 255));
+    title->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    auto* rule = new QFrame(this);
+    rule->setGeometry(twips(120, 450, 4605, 45));
+    rule->setStyleSheet(QStringLiteral("background: rgb(255,128,0);"));
+
+    LstY = new QListWidget(this);
+    LstY->setObjectName(QStringLiteral("LstY"));
+    LstY->setGeometry(QRect(120 / 15, 630 / 15, 1125 / 15, 300 / 15 + 6));
+    LstY->setFont(gothicFont(12));
+    LstY->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    LstY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LstY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* yearCaption = new QLabel(QStringLiteral("年"), this);
+    yearCaption->move(1320 / 15, 750 / 15);
+
+    CmbM = new QComboBox(this);
+    CmbM->setObjectName(QStringLiteral("CmbM"));
+    CmbM->setGeometry(QRect(1740 / 15, 600 / 15, 1215 / 15, 330 / 15 + 4));
+    CmbM->setFont(gothicFont(11.25));
+    auto* monthCaption = new QLabel(QStringLiteral("月"), this);
+    monthCaption->move(3060 / 15, 750 / 15);
+
+    const QStringList weekdays = {QStringLiteral("日"), QStringLiteral("月"), QStringLiteral("火"),
+                                  QStringLiteral("水"), QStringLiteral("木"), QStringLiteral("金"),
+                                  QStringLiteral("土")};
+    for (int c = 0; c < 7; ++c) {
+        auto* h = new QLabel(weekdays[c], this);
+        h->setGeometry(twips(120 + 450 * c, 1110, 465, 315));
+        h->setAlignment(Qt::AlignCenter);
+        const QString colour = c == 0 ? QStringLiteral("red") : c == 6 ? QStringLiteral("blue")
+                                                                       : QStringLiteral("black");
+        h->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    }
+    for (int i = 0; i < 42; ++i) {
+        auto* cell = new QLabel(this);
+        cell->setObjectName(QStringLiteral("LblD%1").arg(i));
+        cell->setGeometry(twips(120 + 450 * (i % 7), 1470 + 300 * (i / 7), 465, 315));
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setFont(proportionalGothic(11.25));
+        cell->setAutoFillBackground(true);
+        QPalette pal = cell->palette();
+        pal.setColor(QPalette::Window, palette().color(QPalette::Base));
+        if (i % 7 == 0)
+            pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        else if (i % 7 == 6)
+            pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        else
+            pal.setColor(QPalette::WindowText, palette().color(QPalette::Text));
+        cell->setPalette(pal);
+        cell->installEventFilter(this);
+        LblD[i] = cell;
+    }
+
+    auto button = [this](const char* name, const QString& caption, int top) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(twips(3480, top, 1215, 345));
+        b->setAutoDefault(false);
+        return b;
+    };
+    Command1 = button("Command1", QStringLiteral("年指定(&Y)"), 1110);
+    Command3 = button("Command3", QStringLiteral("月指定(&Y)"), 1590);
+    Command4 = button("Command4", QStringLiteral("日指定(&Y)"), 2070);
+    Command2 = button("Command2", QStringLiteral("ｷｬﾝｾﾙ(&C)"), 2940);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { choose(QLatin1Char('y')); });
+    connect(Command3, &QPushButton::clicked, this, [this] { choose(QLatin1Char('m')); });
+    connect(Command4, &QPushButton::clicked, this, [this] { choose(QLatin1Char('d')); });
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(LstY->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form2::onYearScrolled);
+    connect(LstY, &QListWidget::currentRowChanged, this, &Form2::onYearScrolled);
+    connect(CmbM, &QComboBox::currentIndexChanged, this, &Form2::onMonthChosen);
+}
+
+int Form2::visibleYear() const { return FirstYear + qMax(0, LstY->currentRow()); }
+
+void Form2::stepYear(int delta) {
+    const int row = qBound(0, LstY->currentRow() + delta, LastYear - FirstYear);
+    LstY->setCurrentRow(row);
+}
+
+void Form2::Sub初期化() {
+    for (int y = FirstYear; y <= LastYear; ++y)
+        LstY->addItem(QString::number(y));
+    for (int m = 1; m <= 12; ++m)
+        CmbM->addItem(QString::number(m));
+    const Ymd d = splitDate(Str年月日);
+    // A year outside the list opens on the nearest year it has.
+    const int year = qBound(FirstYear, d.y, LastYear);
+    LstY->setCurrentRow(year - FirstYear);
+    LstY->scrollToItem(LstY->item(year - FirstYear), QAbstractItemView::PositionAtTop);
+    CmbM->setCurrentIndex(qBound(1, d.m, 12) - 1);
+    if (d.y != year)
+        Str年月日 = QStringLiteral("%1/%2/%3").arg(year).arg(d.m).arg(d.d);
+}
+
+void Form2::Sub年月日設定() {
+    for (QLabel* cell : LblD) {
+        cell->setText(QString());
+        cell->setFrameStyle(QFrame::NoFrame);
+    }
+    Ymd d = splitDate(Str年月日);
+    d.y = qBound(FirstYear, d.y, LastYear);
+    d.m = qBound(1, d.m, 12);
+    const QDate first(d.y, d.m, 1);
+    // A day beyond the new month's end moves to its last day.
+    d.d = qBound(1, d.d, Fnc月末日(first).toInt());
+    const int offset = first.dayOfWeek() % 7;
+    int k = 0;
+    for (int i = offset; i <= 41; ++i) {
+        LblD[i]->setText(QString::number(k + 1));
+        ++k;
+        if (first.addDays(k).day() == 1)
+            break;
+    }
+    Lng選択位置 = offset + d.d - 1;
+    LblD[Lng選択位置]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    LblD[Lng選択位置]->setLineWidth(1);
+    Str年月日 = QString::number(visibleYear()) + QLatin1Char('/') + twoDigits(CmbM->currentText()) +
+                QLatin1Char('/') + twoDigits(LblD[Lng選択位置]->text());
+}
+
+void Form2::rebuildFromControls() {
+    Str年月日 = QString::number(visibleYear()) + QLatin1Char('/') + twoDigits(CmbM->currentText()) +
+                QLatin1Char('/') + twoDigits(LblD[Lng選択位置]->text());
+    Sub年月日設定();
+}
+
+void Form2::onYearScrolled(int top) {
+    if (Flg表示済 == 0 || top < 0)
+        return;
+    if (LstY->currentRow() != top) {
+        LstY->setCurrentRow(top); // re-enters with the row now current
+        return;
+    }
+    LstY->scrollToItem(LstY->item(top), QAbstractItemView::PositionAtTop);
+    rebuildFromControls();
+}
+
+void Form2::onMonthChosen(int) {
+    if (Flg表示済 == 0)
+        return;
+    rebuildFromControls();
+}
+
+void Form2::onDayClicked(int cell) {
+    if (Flg表示済 == 0 || LblD[cell]->text().isEmpty())
+        return;
+    Lng選択位置 = cell;
+    rebuildFromControls();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 42; ++i) {
+            if (watched == LblD[i]) {
+                onDayClicked(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The list learns its scroll range only when shown: bring the chosen year into its row.
+    LstY->scrollToItem(LstY->currentItem(), QAbstractItemView::PositionAtTop);
+}
+
+void Form2::choose(QChar letter) {
+    const QString mode = main_.tag();
+    if (mode == QLatin1String("TOUROKU"))
+        main_.setRegistrationDate(Str年月日);
+    else if (mode == QLatin1String("EDIT"))
+        main_.setEntryEditorDate(Str年月日);
+    else
+        main_.setTag(letter + Str年月日);
+    accept();
+}
+
+} // namespace kotsu

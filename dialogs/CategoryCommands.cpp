@@ -1,0 +1,124 @@
+#include "dialogs/CategoryCommands.h"
+#include "common/values.h"
+#include "dialogs/Form4.h"
+#include "ledger/Database.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Queries.h"
+#include "ledger/Quote.h"
+#include "ui/ErrorReport.h"
+#include "ui/MainPort.h"
+#include "ui/MessageBox.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace kotsu {
+
+namespace {
+const QString selectionTitle = QStringLiteral("指定エラー");
+} // namespace
+
+CategoryCommands::CategoryCommands(MainPort& main) : main_(main) {}
+CategoryCommands::~CategoryCommands() = default;
+
+Form4& CategoryCommands::loadForm4() {
+    if (!form4_)
+        form4_ = std::make_unique<Form4>(main_, main_.window());
+    return *form4_;
+}
+
+void CategoryCommands::showForm4() {
+    const int result = form4_->exec();
+    // Cancel unloads the editor; OK only hides it.
+    if (result != QDialog::Accepted)
+        form4_.reset();
+    main_.reloadCategories();
+    main_.reloadEntries();
+}
+
+void CategoryCommands::MnuKamAdd_Click() {
+    Form4& f = loadForm4();
+    f.Lblタイトル->setText(QStringLiteral("新　規"));
+    f.setWindowTitle(QStringLiteral("科目の新規追加"));
+    f.Txt科目名->setText(QStringLiteral("新しい科目"));
+    f.Txt予算->setText(QStringLiteral("0"));
+    f.Opt収支[0]->setChecked(true);
+    f.Opt収支_Click();
+    showForm4();
+}
+
+void CategoryCommands::MnuKamEdit_Click() {
+    const int row = main_.summaryRow();
+    if (main_.summaryRows() <= 1 || row < 1) {
+        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"), selectionTitle);
+        return;
+    }
+    const QString name = main_.summaryCell(row, 1);
+    qint64 id = 0;
+    try {
+        Database db(main_.ledgerPath());
+        Recordset rs = db.openRecordset(QStringLiteral("select * from 科目テーブル where 科目名前 =") +
+                                        sql::text(name));
+        if (rs.atEnd()) {
+            MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                              selectionTitle);
+            return;
+        }
+        id = rs.number(QStringLiteral("id"));
+    } catch (const LedgerError& e) {
+        reportLedgerError(main_.window(), e);
+        return;
+    }
+    Form4& f = loadForm4();
+    f.Lblタイトル->setText(QStringLiteral("修　正"));
+    f.setWindowTitle(QStringLiteral("科目の修正"));
+    f.Txt科目名->setText(name);
+    f.Tag = QString::number(id);
+    f.Opt収支[main_.summaryCell(row, 2) == QLatin1String("+") ? 0 : 1]->setChecked(true);
+    f.Opt収支_Click();
+    f.Txt予算->setText(plainDigits(main_.summaryCell(row, 3)));
+    showForm4();
+}
+
+void CategoryCommands::MnuKamDel_Click() {
+    const int row = main_.summaryRow();
+    if (main_.summaryRows() <= 1 || row < 1) {
+        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"), selectionTitle);
+        return;
+    }
+    const QString name = main_.summaryCell(row, 1);
+    const QString byName = QStringLiteral(" 科目名前 = ") + sql::text(name);
+    try {
+        Database db(main_.ledgerPath());
+        Recordset category =
+            db.openRecordset(QStringLiteral("Select * from 科目テーブル Where") + byName);
+        if (category.atEnd()) {
+            MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                              selectionTitle);
+            return;
+        }
+        const QString entriesSql = QStringLiteral("Select * From 明細クエリ Where") + byName;
+        const QString countSql = QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byName;
+        const qint64 count = readCount(db, countSql);
+        const QString question =
+            count > 0 ? QString::number(count) + QStringLiteral("件のデータが科目名「") + name +
+                            QStringLiteral("」で明細に登録されています。") + QLatin1Char('\n') +
+                            QStringLiteral("科目を削除するとこれらのデータも削除されますがよろしいですか？")
+                      : QStringLiteral("下記の科目を削除してもよろしいですか？") + QLatin1Char('\n') +
+                            QStringLiteral("科目名前：") + name + QLatin1Char('\n');
+        const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("削除確認"),
+                                             MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
+        if (answer == MessageBox::Answer::Ok) {
+            // Entries first, then the category: no entry is ever left pointing nowhere.
+            Transaction t(db);
+            walkCounted(db, entriesSql, countSql, [](Recordset& rs) { rs.deleteCurrent(); });
+            category.deleteCurrent();
+            t.commit();
+        }
+    } catch (const LedgerError& e) {
+        reportLedgerError(main_.window(), e);
+    }
+    main_.reloadAll();
+}
+
+} // namespace kotsu

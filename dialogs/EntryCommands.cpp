@@ -1,0 +1,121 @@
+#include "dialogs/EntryCommands.h"
+#include "common/values.h"
+#include "dialogs/Form3.h"
+#include "dialogs/Form7.h"
+#include "ledger/Database.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Quote.h"
+#include "ui/ErrorReport.h"
+#include "ui/MainPort.h"
+#include "ui/MessageBox.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kotsu {
+
+namespace {
+const QString selectionTitle = QStringLiteral("指定エラー");
+} // namespace
+
+QString EntryRow::matchSql() const {
+    return QStringLiteral("Select * From 明細クエリ Where") + QStringLiteral(" 日付 = ") +
+           sql::date(parseDate(date)) + QStringLiteral(" and ") + QStringLiteral("科目名前 = ") +
+           sql::text(category) + QStringLiteral(" and ") + QStringLiteral("金額 = ") +
+           plainDigits(amountCell) + QStringLiteral(" and ") + QStringLiteral("コメント = ") +
+           sql::text(comment);
+}
+
+EntryCommands::EntryCommands(MainPort& main, Form3& form3, Form7& form7)
+    : main_(main), form3_(form3), form7_(form7) {}
+
+std::optional<EntryRow> EntryCommands::currentRow() {
+    const int row = main_.entryRow();
+    if (main_.entryRows() <= 1 || row < 1) {
+        MessageBox::error(main_.window(), QStringLiteral("明細が選択されていません！！"), selectionTitle);
+        return std::nullopt;
+    }
+    EntryRow r;
+    r.date = main_.entryCell(row, 1);
+    r.category = main_.entryCell(row, 2);
+    const QString income = main_.entryCell(row, 3);
+    r.amountCell = toYen(income).value_or(0) != 0 ? income : main_.entryCell(row, 4);
+    r.comment = main_.entryCell(row, 5);
+    return r;
+}
+
+void EntryCommands::notFound() {
+    MessageBox::error(main_.window(), QStringLiteral("指定された明細が見つかりません！！"), selectionTitle);
+}
+
+void EntryCommands::MnuMeiEdit_Click() {
+    const auto row = currentRow();
+    if (!row)
+        return;
+    const int categoryIndex = form3_.Cmb登録科目->findText(row->category);
+    if (categoryIndex < 0) {
+        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"), selectionTitle);
+        return;
+    }
+    try {
+        Database db(main_.ledgerPath());
+        Recordset rs = db.openRecordset(row->matchSql());
+        if (rs.atEnd()) {
+            notFound();
+            return;
+        }
+        form3_.Tag = QString::number(rs.number(QStringLiteral("id")));
+    } catch (const LedgerError& e) {
+        reportLedgerError(main_.window(), e);
+        return;
+    }
+    form3_.Lbl登録日付->setText(row->date);
+    form3_.Cmb登録科目->setCurrentIndex(categoryIndex);
+    form3_.Txt登録金額->setText(row->amountCell);
+    form3_.Cmb登録コメント->setEditText(row->comment);
+    form3_.exec();
+    main_.reloadAll();
+}
+
+void EntryCommands::MnuMeiDel_Click() {
+    const auto row = currentRow();
+    if (!row)
+        return;
+    try {
+        Database db(main_.ledgerPath());
+        Recordset rs = db.openRecordset(row->matchSql());
+        if (rs.atEnd()) {
+            notFound();
+            return;
+        }
+        const QChar lf = QLatin1Char('\n');
+        const QString question = QStringLiteral("下記の明細を削除してもよろしいですか？") + lf +
+                                 QStringLiteral("日付：") + row->date + lf + QStringLiteral("科目名：") +
+                                 row->category + lf + QStringLiteral("金額：") + row->amountCell + lf +
+                                 QStringLiteral("コメント：") + row->comment + lf;
+        const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("明細の削除"),
+                                             MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
+        if (answer == MessageBox::Answer::Ok)
+            rs.deleteCurrent();
+    } catch (const LedgerError& e) {
+        reportLedgerError(main_.window(), e);
+    }
+    main_.reloadAll();
+}
+
+void EntryCommands::MnuIkkatu_Click() {
+    const auto row = currentRow();
+    if (!row)
+        return;
+    const int index = form7_.Cmb修正後->findText(row->category);
+    if (index < 0) {
+        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"), selectionTitle);
+        return;
+    }
+    form7_.Lbl修正前->setText(row->category);
+    form7_.Cmb修正後->setCurrentIndex(index);
+    form7_.exec();
+    main_.reloadAll();
+}
+
+} // namespace kotsu

@@ -1,0 +1,70 @@
+#include "dialogs/Form7.h"
+#include "ledger/Database.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Operations.h"
+#include "ui/ErrorReport.h"
+#include "ui/MainPort.h"
+#include "ui/MessageBox.h"
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kotsu {
+
+Form7::Form7(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setWindowTitle(QStringLiteral("一括修正"));
+    Label1 = new QLabel(QStringLiteral("一括修正"), this);
+    Label1->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    Lbl修正前 = new QLabel(this);
+    Lbl修正前->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Lbl修正前->setMinimumWidth(140);
+    Cmb修正後 = new QComboBox(this);
+    Cmb修正後->setMinimumWidth(140);
+    Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
+    Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this);
+
+    auto* line1 = new QHBoxLayout;
+    line1->addWidget(new QLabel(QStringLiteral("科目名"), this));
+    line1->addWidget(Lbl修正前);
+    line1->addWidget(new QLabel(QStringLiteral("の明細を"), this));
+    line1->addStretch();
+    auto* line2 = new QHBoxLayout;
+    line2->addWidget(Cmb修正後);
+    line2->addWidget(new QLabel(QStringLiteral("へ変更しますか？"), this));
+    line2->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Cmb登録);
+    buttons->addWidget(Command1);
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(Label1);
+    top->addLayout(line1);
+    top->addLayout(line2);
+    top->addLayout(buttons);
+
+    connect(Cmb登録, &QPushButton::clicked, this, &Form7::Cmb登録_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Form7::Cmb登録_Click() {
+    try {
+        Database db(main_.ledgerPath());
+        const auto source = categoryIdByName(db, Lbl修正前->text());
+        const auto target = categoryIdByName(db, Cmb修正後->currentText());
+        if (!source || !target) {
+            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
+                              QStringLiteral("指定エラー"));
+            return;
+        }
+        db.execute(QStringLiteral("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2")
+                       .arg(*target)
+                       .arg(*source));
+    } catch (const LedgerError& e) {
+        reportLedgerError(this, e);
+        return;
+    }
+    accept();
+}
+
+} // namespace kotsu

@@ -1,0 +1,97 @@
+#include "exchange/ExchangeCommands.h"
+#include "exchange/Cp932.h"
+#include "exchange/ExportFormat.h"
+#include "exchange/Import.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Reset.h"
+#include "ui/ErrorReport.h"
+#include "ui/FileDialog.h"
+#include "ui/MainPort.h"
+#include "ui/MessageBox.h"
+#include <QSaveFile>
+
+namespace kotsu {
+
+namespace {
+
+bool askYes(MainPort& main, const QString& text, const QString& title) {
+    return MessageBox::show(main.window(), text, title, MessageBox::Icon::None,
+                            MessageBox::Buttons::YesNo) == MessageBox::Answer::Yes;
+}
+
+} // namespace
+
+void ExchangeCommands::MnuExp_Click() {
+    if (!askYes(main_, QStringLiteral("今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"),
+                QStringLiteral("確認")))
+        return;
+    const QString path = FileDialog::getSaveFileName(
+        main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
+    if (path.isEmpty())
+        return;
+    QList<QStringList> rows;
+    const int count = main_.entryRows();
+    rows.reserve(count);
+    for (int r = 0; r < count; ++r) {
+        QStringList cells;
+        for (int c = 0; c < 6; ++c)
+            cells << main_.entryCell(r, c);
+        rows << cells;
+    }
+    if (count > 1)
+        main_.setEntryCurrent(count - 1, 5);
+    int replaced = 0;
+    const QByteArray bytes = toCp932(exportText(rows), &replaced);
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.commit();
+    if (!written) {
+        MessageBox::error(main_.window(),
+                          QStringLiteral("保存できませんでした！！\n") + file.errorString(),
+                          QStringLiteral("保存エラー"));
+        return;
+    }
+    QString done = QStringLiteral("保存しました。");
+    if (replaced > 0)
+        done += QStringLiteral("\nWindowsの文字コードで書けない%1文字を「?」にしました。").arg(replaced);
+    MessageBox::show(main_.window(), done, QStringLiteral("保存終了"));
+}
+
+void ExchangeCommands::MnuCls_Click() {
+    if (!askYes(main_, QStringLiteral("全てのデータを初期化します。よろしいですか？"), QStringLiteral("確認")))
+        return;
+    if (!askYes(main_, QStringLiteral("この操作は取り消しが出来ません。本当に初期化しますか？"),
+                QStringLiteral("最終確認")))
+        return;
+    try {
+        resetLedger(main_.ledgerPath());
+    } catch (const LedgerError& e) {
+        reportLedgerError(main_.window(), e);
+    }
+    main_.reloadAll();
+}
+
+void ExchangeCommands::MnuInp_Click() {
+    if (!askYes(main_,
+                QStringLiteral("Ver3.0以前のデータを取り込みます。\n取り込みを行う場合、既に登録されている明細、"
+                               "科目、コメントデータは初期化されますが、よろしいですか？"),
+                QStringLiteral("ｲﾝﾎﾟｰﾄの注意")))
+        return;
+    if (!askYes(main_, QStringLiteral("この操作を行うと元には戻せませんが本当によろしいですか？"),
+                QStringLiteral("確認")))
+        return;
+    const QString path = FileDialog::getOpenFileName(main_.window(),
+                                                     QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
+    if (path.isEmpty())
+        return;
+    const ImportOutcome outcome = importOldLedger(path, main_.ledgerPath());
+    if (!outcome.ok) {
+        MessageBox::error(main_.window(), QStringLiteral("取り込めないファイルです！！\n") + outcome.reason,
+                          QStringLiteral("ｲﾝﾎﾟｰﾄエラー"));
+        return;
+    }
+    main_.reloadAll();
+}
+
+} // namespace kotsu

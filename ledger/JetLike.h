@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+// Like with the old engine's wildcards: * any run, ? one character, # one digit,
+// [abc] / [a-z] a class, [!...] its complement.
+bool jetLike(const QString& text, const QString& pattern);
+
+} // namespace kotsu

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+// A statement of the old engine's dialect made ready for SQLite.
+struct TranslatedSql {
+    QString sql;
+    QString source; // the table or view after the first From (or the Update target)
+};
+
+// Accepts the forms the program composes: #Y/M/D# dates, text in ' or " with doubled
+// inner quotes, Like, Between, aggregates with aliases, Order by, one Update, any letter
+// case. Anything else (statement separators, comments, brackets) is refused.
+TranslatedSql translateJetSql(const QString& jet);
+
+} // namespace kotsu

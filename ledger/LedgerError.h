@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+
+namespace kotsu {
+
+// A failing database operation: a number and a description, as the user is shown them.
+class LedgerError : public std::runtime_error {
+public:
+    LedgerError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), number_(number),
+          description_(description) {}
+    int number() const { return number_; }
+    const QString& description() const { return description_; }
+
+    // Numbers of the layer's own refusals (SQLite's numbers are below 1000).
+    static constexpr int NoCurrentRecord = 3021;
+    static constexpr int TableMissing = 3078;
+    static constexpr int SyntaxError = 3075;
+    static constexpr int TypeConversion = 3421;
+    static constexpr int NewerVersion = 3343;
+
+private:
+    int number_;
+    QString description_;
+};
+
+} // namespace kotsu

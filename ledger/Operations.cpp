@@ -1,0 +1,39 @@
+#include "ledger/Operations.h"
+#include "ledger/Database.h"
+#include "ledger/Queries.h"
+#include "ledger/Quote.h"
+
+namespace kotsu {
+
+void addPhraseIfNew(Database& db, const QString& comment) {
+    const qint64 count = readCount(
+        db, QStringLiteral("Select count(コメント名前) as RecCnt From コメントテーブル Where コメント名前 = ") +
+                sql::text(comment));
+    if (count == 0 && !comment.isEmpty()) {
+        Recordset rs = db.openTable(QStringLiteral("コメントテーブル"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("コメント名前"), comment);
+        rs.update();
+    }
+}
+
+std::optional<qint64> categoryIdByName(Database& db, const QString& name) {
+    Recordset rs =
+        db.openRecordset(QStringLiteral("Select ID From 科目テーブル Where 科目名前 = ") + sql::text(name));
+    if (rs.atEnd())
+        return std::nullopt;
+    return rs.number(QStringLiteral("id"));
+}
+
+void appendEntry(Database& db, const QString& date, qint64 categoryId, qint32 amount,
+                 const QString& comment) {
+    Recordset rs = db.openTable(QStringLiteral("明細テーブル"));
+    rs.addNew();
+    rs.setValue(QStringLiteral("日付"), date);
+    rs.setValue(QStringLiteral("科目ID"), categoryId);
+    rs.setValue(QStringLiteral("金額"), amount);
+    rs.setValue(QStringLiteral("コメント"), comment);
+    rs.update();
+}
+
+} // namespace kotsu

@@ -1,0 +1,19 @@
+#include "ledger/Reset.h"
+#include "ledger/Database.h"
+
+namespace kotsu {
+
+void resetLedger(Database& db) {
+    // Entries go before categories, so no entry ever points at a deleted category.
+    db.exec(QStringLiteral("DELETE FROM コメントテーブル; DELETE FROM 明細テーブル; "
+                           "DELETE FROM 科目テーブル;"));
+}
+
+void resetLedger(const QString& path) {
+    Database db(path);
+    Transaction t(db);
+    resetLedger(db);
+    t.commit();
+}
+
+} // namespace kotsu

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+class Database;
+
+// Deletes every row of the three tables, all or nothing. IDs go on growing afterwards.
+void resetLedger(Database& db);
+void resetLedger(const QString& path);
+
+} // namespace kotsu

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+constexpr int LedgerVersion = 1;
+
+// Makes sure the file at path is a ledger this program can use. A missing file is created
+// complete or not at all; anything else that is wrong raises LedgerError and leaves the
+// file as it was.
+void ensureLedger(const QString& path);
+
+} // namespace kotsu

@@ -1,0 +1,13 @@
+#include "ui/ErrorReport.h"
+#include "ledger/LedgerError.h"
+#include "ui/MessageBox.h"
+
+namespace kotsu {
+
+void reportLedgerError(QWidget* parent, const LedgerError& error) {
+    MessageBox::error(parent,
+                      QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description()),
+                      QStringLiteral("コツコツ帳。"));
+}
+
+} // namespace kotsu

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kotsu {
+
+// File choice, given the old "description|pattern|..." filter. Empty when cancelled.
+class FileDialog {
+public:
+    static QString getSaveFileName(QWidget* parent, const QString& filter);
+    static QString getOpenFileName(QWidget* parent, const QString& filter);
+    static QStringList nameFilters(const QString& filter);
+
+    // Test seam: the next answers, in order; the filters asked for are kept.
+    static void setScripted(bool scripted);
+    static void pushFileName(const QString& path);
+    static QStringList& askedFilters();
+};
+
+} // namespace kotsu

@@ -1,0 +1,38 @@
+#include "ui/Fonts.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace kotsu {
+
+namespace {
+const QString gothic = QStringLiteral("ＭＳ ゴシック");
+const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
+} // namespace
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(gothic, {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    QFont::insertSubstitutions(pGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+}
+
+QFont gothicFont(qreal points) {
+    QFont f(gothic);
+    f.setPointSizeF(points);
+    return f;
+}
+
+QFont proportionalGothic(qreal points) {
+    QFont f(pGothic);
+    f.setPointSizeF(points);
+    return f;
+}
+
+void installJapaneseTranslation(QApplication& app) {
+    auto* t = new QTranslator(&app);
+    if (t->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(t);
+    else
+        delete t;
+}
+
+} // namespace kotsu

@@ -1,0 +1,15 @@
+#pragma once
+#include <QFont>
+
+class QApplication;
+
+namespace kotsu {
+
+// The forms name Windows' Gothic fonts; map them to the installed Japanese Gothic ones.
+void installFontSubstitutes();
+QFont gothicFont(qreal points);         // "ＭＳ ゴシック"
+QFont proportionalGothic(qreal points); // "ＭＳ Ｐゴシック"
+// Qt's own texts (standard buttons, file dialogs) in Japanese whatever the locale.
+void installJapaneseTranslation(QApplication& app);
+
+} // namespace kotsu

@@ -1,0 +1,48 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kotsu {
+
+// What the dialogs, the calendar, the charts and the exchange commands need of the main
+// window: its period, its Tag, its date labels, the cell texts of its grids, its reloads.
+class MainPort {
+public:
+    virtual ~MainPort() = default;
+
+    virtual QWidget* window() = 0;
+    virtual QString ledgerPath() const = 0;
+
+    virtual QString tag() const = 0;
+    virtual void setTag(const QString& tag) = 0;
+    virtual QString registrationDate() const = 0;
+    virtual void setRegistrationDate(const QString& date) = 0;
+    virtual QString listDate() const = 0;
+    virtual void setEntryEditorDate(const QString& date) = 0;
+
+    virtual QDate periodStart() const = 0;
+    virtual QDate periodEnd() const = 0;
+
+    // Grids: row 0 is the title row; the current row is what a command acts on.
+    virtual int entryRows() const = 0;
+    virtual int entryRow() const = 0;
+    virtual QString entryCell(int row, int col) const = 0;
+    virtual void setEntryCurrent(int row, int col) = 0;
+    virtual int summaryRows() const = 0;
+    virtual int summaryRow() const = 0;
+    virtual QString summaryCell(int row, int col) const = 0;
+    virtual void setSummaryCurrent(int row, int col) = 0;
+
+    virtual QStringList commentPhrases() const = 0;
+
+    // Reloads for the shown period.
+    virtual void reloadAll() = 0;        // entries, categories, comments
+    virtual void reloadCategories() = 0; // category summary and lists
+    virtual void reloadEntries() = 0;    // entry list and totals
+    virtual void reloadComments() = 0;
+};
+
+} // namespace kotsu
