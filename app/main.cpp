@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kotsu::installJapaneseTranslation(app);
     kotsu::installFontSubstitutes();
+    kotsu::enableAccessKeys();
     app.setFont(kotsu::proportionalGothic(9));
 
     // The ledger lives beside the executable.

@@ -88,6 +88,8 @@ TranslatedSql translateJetSql(const QString& jet) {
             previousWord = upper;
             sql += word;
             i = j;
+        } else if (c == QLatin1Char('-') && i + 1 < n && jet[i + 1] == QLatin1Char('-')) {
+            refuse(jet, QStringLiteral("使用できない記号 '--'"));
         } else if (QStringLiteral("=<>,()*.+-").contains(c)) {
             sql += c;
             ++i;

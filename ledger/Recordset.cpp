@@ -12,10 +12,10 @@ enum class Kind { Text, Integer, Date };
 // The store converts what it is given to the column's type, as the old engine did.
 Kind kindOf(const QString& column) {
     const QString c = column.toLower();
-    if (c == QLatin1String("日付"))
+    if (c == QStringLiteral("日付"))
         return Kind::Date;
-    if (c == QLatin1String("id") || c == QLatin1String("科目id") || c == QLatin1String("金額") ||
-        c == QLatin1String("予算"))
+    if (c == QStringLiteral("id") || c == QStringLiteral("科目id") || c == QStringLiteral("金額") ||
+        c == QStringLiteral("予算"))
         return Kind::Integer;
     return Kind::Text;
 }

@@ -1,7 +1,11 @@
 #include "ui/Fonts.h"
 #include <QApplication>
+#include <QKeySequence>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+// Exported by QtGui, declared only in its documentation build.
+Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool b);
 
 namespace kotsu {
 
@@ -26,6 +30,8 @@ QFont proportionalGothic(qreal points) {
     f.setPointSizeF(points);
     return f;
 }
+
+void enableAccessKeys() { ::qt_set_sequence_auto_mnemonic(true); }
 
 void installJapaneseTranslation(QApplication& app) {
     auto* t = new QTranslator(&app);

@@ -9,6 +9,8 @@ namespace kotsu {
 void installFontSubstitutes();
 QFont gothicFont(qreal points);         // "ＭＳ ゴシック"
 QFont proportionalGothic(qreal points); // "ＭＳ Ｐゴシック"
+// Alt+letter reaches a control by its caption's access key, as on Windows.
+void enableAccessKeys();
 // Qt's own texts (standard buttons, file dialogs) in Japanese whatever the locale.
 void installJapaneseTranslation(QApplication& app);
 

@@ -1,0 +1,38 @@
+#pragma once
+// A main window stand-in for the calendar: Tag and the date labels, nothing else.
+#include "ui/MainPort.h"
+#include <QWidget>
+
+namespace kotsu::test {
+
+class FakePort : public MainPort {
+public:
+    QString tagText, registration = "2005/03/07", list = "2005/03/07", editorDate;
+    QWidget host;
+
+    QWidget* window() override { return &host; }
+    QString ledgerPath() const override { return {}; }
+    QString tag() const override { return tagText; }
+    void setTag(const QString& t) override { tagText = t; }
+    QString registrationDate() const override { return registration; }
+    void setRegistrationDate(const QString& d) override { registration = d; }
+    QString listDate() const override { return list; }
+    void setEntryEditorDate(const QString& d) override { editorDate = d; }
+    QDate periodStart() const override { return {}; }
+    QDate periodEnd() const override { return {}; }
+    int entryRows() const override { return 1; }
+    int entryRow() const override { return 0; }
+    QString entryCell(int, int) const override { return {}; }
+    void setEntryCurrent(int, int) override {}
+    int summaryRows() const override { return 1; }
+    int summaryRow() const override { return 0; }
+    QString summaryCell(int, int) const override { return {}; }
+    void setSummaryCurrent(int, int) override {}
+    QStringList commentPhrases() const override { return {}; }
+    void reloadAll() override {}
+    void reloadCategories() override {}
+    void reloadEntries() override {}
+    void reloadComments() override {}
+};
+
+} // namespace kotsu::test

@@ -1,0 +1,92 @@
+#pragma once
+// A ledger in a temporary folder, with quick ways to fill and inspect it.
+#include "ledger/Database.h"
+#include "ledger/Queries.h"
+#include "ledger/Quote.h"
+#include "ledger/Schema.h"
+#include <QApplication>
+#include <QWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace kotsu::test {
+
+class TestLedger {
+public:
+    TestLedger() : path(dir.filePath(QStringLiteral("kotsu.mdb"))) { ensureLedger(path); }
+
+    qint64 addCategory(const QString& name, const QString& sign, qint64 budget = 0) {
+        Database db(path);
+        Recordset rs = db.openTable(QStringLiteral("科目テーブル"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("科目名前"), name);
+        rs.setValue(QStringLiteral("予算"), budget);
+        rs.setValue(QStringLiteral("収支"), sign);
+        rs.update();
+        return lastId(db);
+    }
+
+    qint64 addEntry(const QString& date, qint64 categoryId, qint64 amount, const QString& comment = {}) {
+        Database db(path);
+        Recordset rs = db.openTable(QStringLiteral("明細テーブル"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("日付"), date);
+        rs.setValue(QStringLiteral("科目ID"), categoryId);
+        rs.setValue(QStringLiteral("金額"), amount);
+        rs.setValue(QStringLiteral("コメント"), comment);
+        rs.update();
+        return lastId(db);
+    }
+
+    void addPhrase(const QString& text) {
+        Database db(path);
+        Recordset rs = db.openTable(QStringLiteral("コメントテーブル"));
+        rs.addNew();
+        rs.setValue(QStringLiteral("コメント名前"), text);
+        rs.update();
+    }
+
+    qint64 scalar(const QString& jetSql, const QString& field = QStringLiteral("reccnt")) {
+        Database db(path);
+        Recordset rs = db.openRecordset(jetSql);
+        return rs.number(field);
+    }
+
+    qint64 count(const QString& table) {
+        return scalar(QStringLiteral("Select count(ID) as RecCnt From ") + table);
+    }
+
+    QStringList column(const QString& jetSql, const QString& field) {
+        Database db(path);
+        Recordset rs = db.openRecordset(jetSql);
+        QStringList out;
+        for (; !rs.atEnd(); rs.moveNext())
+            out << rs.text(field);
+        return out;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+
+private:
+    static qint64 lastId(Database& db) {
+        return db.openRecordset(QStringLiteral("Select last_insert_rowid() as id")).number(QStringLiteral("id"));
+    }
+};
+
+// Runs action on the modal dialog of type D once it is open (QDialog::exec blocks).
+template <typename D> void whenModal(std::function<void(D*)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!d) {
+            qWarning("expected modal dialog did not open");
+            if (auto* w = QApplication::activeModalWidget())
+                w->close();
+            return;
+        }
+        action(d);
+    });
+}
+
+} // namespace kotsu::test
