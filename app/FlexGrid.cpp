@@ -6,7 +6,8 @@
 
 namespace kotsu {
 
-FlexGrid::FlexGrid(int cols, QWidget* parent) : QTableView(parent), model_(new GridModel(cols, this)) {
+FlexGrid::FlexGrid(int cols, QWidget* parent)
+    : QTableView(parent), model_(new GridModel(cols, this)) {
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -22,11 +23,21 @@ FlexGrid::FlexGrid(int cols, QWidget* parent) : QTableView(parent), model_(new G
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGrid::restoreCurrent);
 }
 
-int FlexGrid::rows() const { return model_->rows(); }
-void FlexGrid::setRows(int rows) { model_->setRows(rows); }
-int FlexGrid::cols() const { return model_->cols(); }
-void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, twips / 15); }
-void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) { model_->setAlignment(col, alignment); }
+int FlexGrid::rows() const {
+    return model_->rows();
+}
+void FlexGrid::setRows(int rows) {
+    model_->setRows(rows);
+}
+int FlexGrid::cols() const {
+    return model_->cols();
+}
+void FlexGrid::setColWidth(int col, int twips) {
+    setColumnWidth(col, twips / 15);
+}
+void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) {
+    model_->setAlignment(col, alignment);
+}
 
 void FlexGrid::setRow(int row) {
     row_ = qBound(0, row, rows() - 1);
@@ -40,8 +51,12 @@ void FlexGrid::setCol(int col) {
         setCurrentIndex(model_->index(row_ - 1, col_));
 }
 
-QString FlexGrid::textMatrix(int row, int col) const { return model_->cell(row, col); }
-void FlexGrid::setTextMatrix(int row, int col, const QString& text) { model_->setCell(row, col, text); }
+QString FlexGrid::textMatrix(int row, int col) const {
+    return model_->cell(row, col);
+}
+void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
+    model_->setCell(row, col, text);
+}
 
 void FlexGrid::clear() {
     for (int r = 0; r < rows(); ++r)
@@ -89,8 +104,8 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
     } else {
         QTableView::mousePressEvent(event);
     }
-    const int button = event->button() == Qt::LeftButton    ? 1
-                       : event->button() == Qt::RightButton ? 2
+    const int button = event->button() == Qt::LeftButton     ? 1
+                       : event->button() == Qt::RightButton  ? 2
                        : event->button() == Qt::MiddleButton ? 4
                                                              : 0;
     emit mouseDown(button);

@@ -46,7 +46,9 @@ QLabel* valueLabel(QWidget* parent, const char* name, int minWidth) {
     return l;
 }
 
-QLabel* caption(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
+QLabel* caption(QWidget* parent, const QString& text) {
+    return new QLabel(text, parent);
+}
 
 } // namespace
 
@@ -79,8 +81,10 @@ Form1::Form1(const QString& ledgerPath, QWidget* parent)
     connect(Command3, &QPushButton::clicked, this, &Form1::MnuGraph_Click);
     connect(FLx科目, &FlexGrid::mouseDown, this, &Form1::FLx科目_MouseDown);
     connect(Flx明細, &FlexGrid::mouseDown, this, &Form1::Flx明細_MouseDown);
-    connect(FLx科目, &FlexGrid::keyboardMenu, this, [this] { openPopup(MnuKamPop, FLx科目, false); });
-    connect(Flx明細, &FlexGrid::keyboardMenu, this, [this] { openPopup(MnuMeiPop, Flx明細, false); });
+    connect(FLx科目, &FlexGrid::keyboardMenu, this,
+            [this] { openPopup(MnuKamPop, FLx科目, false); });
+    connect(Flx明細, &FlexGrid::keyboardMenu, this,
+            [this] { openPopup(MnuMeiPop, Flx明細, false); });
 
     startUp();
 }
@@ -243,7 +247,8 @@ void Form1::buildMenus() {
     connect(MnuEnd, &QAction::triggered, this, &QWidget::close);
     connect(MnuVer, &QAction::triggered, this, &Form1::MnuVer_Click);
     connect(MnuGraph, &QAction::triggered, this, &Form1::MnuGraph_Click);
-    connect(MnuKom, &QAction::triggered, this, [this] { guarded([this] { MnuKom_Click(*this); }); });
+    connect(MnuKom, &QAction::triggered, this,
+            [this] { guarded([this] { MnuKom_Click(*this); }); });
     connect(MnuExp, &QAction::triggered, this, [this] { exchangeCommands_->MnuExp_Click(); });
     connect(MnuInp, &QAction::triggered, this, [this] { exchangeCommands_->MnuInp_Click(); });
     connect(MnuCls, &QAction::triggered, this, [this] { exchangeCommands_->MnuCls_Click(); });
@@ -265,15 +270,16 @@ void Form1::buildPopups() {
     connect(MnuMeiDel, &QAction::triggered, this, [this] { entryCommands_->MnuMeiDel_Click(); });
     connect(MnuIkkatu, &QAction::triggered, this, [this] { entryCommands_->MnuIkkatu_Click(); });
     connect(MnuKamAdd, &QAction::triggered, this, [this] { categoryCommands_->MnuKamAdd_Click(); });
-    connect(MnuKamEdit, &QAction::triggered, this, [this] { categoryCommands_->MnuKamEdit_Click(); });
+    connect(MnuKamEdit, &QAction::triggered, this,
+            [this] { categoryCommands_->MnuKamEdit_Click(); });
     connect(MnuKamDel, &QAction::triggered, this, [this] { categoryCommands_->MnuKamDel_Click(); });
 }
 
 void Form1::setTabOrder() {
     // Category, amount, comment, register: the order an entry is typed in.
-    const QList<QWidget*> order = {Cmb登録科目, Txt登録金額, Cmb登録コメント, Cmb登録, Command1,
-                                   Cmb明細科目, Command2,    Command3,       Flx明細, FLx科目,
-                                   Btn日付};
+    const QList<QWidget*> order = {Cmb登録科目, Txt登録金額, Cmb登録コメント, Cmb登録,
+                                   Command1,    Cmb明細科目, Command2,        Command3,
+                                   Flx明細,     FLx科目,     Btn日付};
     for (int i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -325,20 +331,40 @@ void Form1::MnuGraph_Click() {
 }
 
 // MainPort.
-QString Form1::registrationDate() const { return Lbl登録日付->text(); }
-void Form1::setRegistrationDate(const QString& date) { Lbl登録日付->setText(date); }
-QString Form1::listDate() const { return Lbl明細日付->text(); }
-void Form1::setEntryEditorDate(const QString& date) { form3_->Lbl登録日付->setText(date); }
-int Form1::entryRows() const { return Flx明細->rows(); }
-int Form1::entryRow() const { return Flx明細->row(); }
-QString Form1::entryCell(int row, int col) const { return Flx明細->textMatrix(row, col); }
+QString Form1::registrationDate() const {
+    return Lbl登録日付->text();
+}
+void Form1::setRegistrationDate(const QString& date) {
+    Lbl登録日付->setText(date);
+}
+QString Form1::listDate() const {
+    return Lbl明細日付->text();
+}
+void Form1::setEntryEditorDate(const QString& date) {
+    form3_->Lbl登録日付->setText(date);
+}
+int Form1::entryRows() const {
+    return Flx明細->rows();
+}
+int Form1::entryRow() const {
+    return Flx明細->row();
+}
+QString Form1::entryCell(int row, int col) const {
+    return Flx明細->textMatrix(row, col);
+}
 void Form1::setEntryCurrent(int row, int col) {
     Flx明細->setRow(row);
     Flx明細->setCol(col);
 }
-int Form1::summaryRows() const { return FLx科目->rows(); }
-int Form1::summaryRow() const { return FLx科目->row(); }
-QString Form1::summaryCell(int row, int col) const { return FLx科目->textMatrix(row, col); }
+int Form1::summaryRows() const {
+    return FLx科目->rows();
+}
+int Form1::summaryRow() const {
+    return FLx科目->row();
+}
+QString Form1::summaryCell(int row, int col) const {
+    return FLx科目->textMatrix(row, col);
+}
 void Form1::setSummaryCurrent(int row, int col) {
     FLx科目->setRow(row);
     FLx科目->setCol(col);

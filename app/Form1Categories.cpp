@@ -15,8 +15,8 @@ namespace kotsu {
 void Form1::Sub科目初期化() {
     FLx科目->clear();
     const int widths[] = {300, 1530, 300, 1100, 1100, 1100};
-    const QString titles[] = {QStringLiteral("No"),     QStringLiteral("　　　科目"),
-                              QStringLiteral("±"),      QStringLiteral("　　予算"),
+    const QString titles[] = {QStringLiteral("No"),       QStringLiteral("　　　科目"),
+                              QStringLiteral("±"),        QStringLiteral("　　予算"),
                               QStringLiteral("　　合計"), QStringLiteral("　　差額")};
     for (int c = 0; c < 6; ++c) {
         FLx科目->setColWidth(c, widths[c]);
@@ -72,13 +72,14 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
     for (QComboBox* c : registration)
         c->addItems(names);
 
-    const QString period = QStringLiteral(" 科目名前 Like ") + sql::likePattern(QStringLiteral("*")) +
+    const QString period = QStringLiteral(" 科目名前 Like ") +
+                           sql::likePattern(QStringLiteral("*")) +
                            QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
                            QStringLiteral(" and ") + sql::date(EdYMD);
     auto sum = [&](const QString& condition) {
-        return nullSafeSum(db,
-                           QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
-                           QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
+        return nullSafeSum(
+            db, QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
+            QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
     };
     for (int row = 1; row < FLx科目->rows(); ++row) {
         const qint64 total = sum(period + QStringLiteral(" and 科目ID = ") + 科目IDs[row - 1]);

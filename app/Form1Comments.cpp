@@ -26,6 +26,8 @@ void Form1::Subコメント読み込み() {
     Cmb登録コメント->setEditText(QString());
 }
 
-void Form1::SubDB初期化() { resetLedger(ledgerPath_); }
+void Form1::SubDB初期化() {
+    resetLedger(ledgerPath_);
+}
 
 } // namespace kotsu

@@ -28,10 +28,11 @@ void Form1::Sub明細初期化() {
 
 void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     const QString filter = Cmb明細科目->currentText();
-    const QString pattern = filter.isEmpty() || filter == allCategories ? QStringLiteral("*") : filter;
+    const QString pattern =
+        filter.isEmpty() || filter == allCategories ? QStringLiteral("*") : filter;
     const QString where = QStringLiteral(" 科目名前 Like ") + sql::likePattern(pattern) +
-                          QStringLiteral(" and 日付 Between ") + sql::date(StYMD) + QStringLiteral(" and ") +
-                          sql::date(EdYMD);
+                          QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
+                          QStringLiteral(" and ") + sql::date(EdYMD);
 
     Database db(ledgerPath_);
     Flx明細->setRedraw(false);
@@ -39,28 +40,32 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
         FlexGrid* g;
         ~Thaw() { g->setRedraw(true); }
     } thaw{Flx明細};
-    const QString rowsSql =
-        QStringLiteral("Select * From 明細クエリ Where") + where + QStringLiteral(" Order by 日付,科目ID Asc");
-    const QString countSql = QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + where;
+    const QString rowsSql = QStringLiteral("Select * From 明細クエリ Where") + where +
+                            QStringLiteral(" Order by 日付,科目ID Asc");
+    const QString countSql =
+        QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + where;
     int r = 1;
     const auto sizeGrid = [this](qint64 count) { Flx明細->setRows(int(count) + 1); };
-    walkCounted(db, rowsSql, countSql, [&](Recordset& rs) {
-        const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
-        const bool income = rs.text(QStringLiteral("収支")) == QLatin1String("+");
-        Flx明細->setTextMatrix(r, 0, QString::number(r));
-        Flx明細->setTextMatrix(r, 1, rs.text(QStringLiteral("日付")));
-        Flx明細->setTextMatrix(r, 2, rs.text(QStringLiteral("科目名前")));
-        Flx明細->setTextMatrix(r, 3, income ? amount : QStringLiteral("0"));
-        Flx明細->setTextMatrix(r, 4, income ? QStringLiteral("0") : amount);
-        Flx明細->setTextMatrix(r, 5, rs.text(QStringLiteral("コメント")));
-        ++r;
-    }, sizeGrid);
+    walkCounted(
+        db, rowsSql, countSql,
+        [&](Recordset& rs) {
+            const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
+            const bool income = rs.text(QStringLiteral("収支")) == QLatin1String("+");
+            Flx明細->setTextMatrix(r, 0, QString::number(r));
+            Flx明細->setTextMatrix(r, 1, rs.text(QStringLiteral("日付")));
+            Flx明細->setTextMatrix(r, 2, rs.text(QStringLiteral("科目名前")));
+            Flx明細->setTextMatrix(r, 3, income ? amount : QStringLiteral("0"));
+            Flx明細->setTextMatrix(r, 4, income ? QStringLiteral("0") : amount);
+            Flx明細->setTextMatrix(r, 5, rs.text(QStringLiteral("コメント")));
+            ++r;
+        },
+        sizeGrid);
     Flx明細->setRedraw(true);
 
     auto sum = [&](const QString& condition) {
-        return nullSafeSum(db,
-                           QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
-                           QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
+        return nullSafeSum(
+            db, QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
+            QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
     };
     const qint64 income = sum(where + QStringLiteral(" and 収支 = '+'"));
     const qint64 expense = sum(where + QStringLiteral(" and 収支 = '-'"));

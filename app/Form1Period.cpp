@@ -57,8 +57,8 @@ void Form1::Command2_Click() {
 }
 
 void Form1::openPopup(QMenu* menu, FlexGrid* grid, bool atCursor) {
-    const QPoint at = atCursor ? QCursor::pos()
-                               : grid->viewport()->mapToGlobal(grid->currentRowRect().center());
+    const QPoint at =
+        atCursor ? QCursor::pos() : grid->viewport()->mapToGlobal(grid->currentRowRect().center());
     menu->popup(at);
 }
 

@@ -11,7 +11,9 @@ int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : qMax(0, rows() - 1);
 }
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() + 1 >= rows() || index.column() >= cols_)
@@ -58,7 +60,9 @@ void GridModel::setCell(int row, int col, const QString& text) {
         emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::DisplayRole});
 }
 
-void GridModel::setAlignment(int col, Qt::Alignment alignment) { alignment_[col] = alignment; }
+void GridModel::setAlignment(int col, Qt::Alignment alignment) {
+    alignment_[col] = alignment;
+}
 
 void GridModel::freeze() {
     if (frozen_)

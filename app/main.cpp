@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     app.setFont(kotsu::proportionalGothic(9));
 
     // The ledger lives beside the executable.
-    const QString ledger = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu.mdb"));
+    const QString ledger =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu.mdb"));
     std::unique_ptr<kotsu::Form1> main;
     try {
         kotsu::ensureLedger(ledger);

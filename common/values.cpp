@@ -40,7 +40,9 @@ struct ParsedNumber {
     QString fractionDigits;
 };
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 std::optional<ParsedNumber> parseNumber(const QString& raw) {
     const QString text = toHalfWidth(raw);
@@ -87,7 +89,9 @@ std::optional<ParsedNumber> parseNumber(const QString& raw) {
 
 } // namespace
 
-bool isNumeric(const QString& text) { return parseNumber(text).has_value(); }
+bool isNumeric(const QString& text) {
+    return parseNumber(text).has_value();
+}
 
 std::optional<qint32> toYen(const QString& text) {
     const auto p = parseNumber(text);
@@ -131,7 +135,9 @@ QString plainDigits(const QString& text) {
     return QString::number(p->negative ? -value : value);
 }
 
-QString dateText(const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+QString dateText(const QDate& date) {
+    return date.toString(QStringLiteral("yyyy/MM/dd"));
+}
 
 QDate parseDate(const QString& text) {
     const QStringList parts = text.trimmed().split(QLatin1Char('/'));

@@ -23,7 +23,9 @@ QRect twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-QString twoDigits(const QString& number) { return number.rightJustified(2, QLatin1Char('0')); }
+QString twoDigits(const QString& number) {
+    return number.rightJustified(2, QLatin1Char('0'));
+}
 
 struct Ymd {
     int y = 0, m = 0, d = 0;
@@ -98,8 +100,9 @@ void Form2::buildControls() {
         auto* h = new QLabel(weekdays[c], this);
         h->setGeometry(twips(120 + 450 * c, 1110, 465, 315));
         h->setAlignment(Qt::AlignCenter);
-        const QString colour = c == 0 ? QStringLiteral("red") : c == 6 ? QStringLiteral("blue")
-                                                                       : QStringLiteral("black");
+        const QString colour = c == 0   ? QStringLiteral("red")
+                               : c == 6 ? QStringLiteral("blue")
+                                        : QStringLiteral("black");
         h->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     }
     for (int i = 0; i < 42; ++i) {
@@ -143,7 +146,9 @@ void Form2::buildControls() {
     connect(CmbM, &QComboBox::currentIndexChanged, this, &Form2::onMonthChosen);
 }
 
-int Form2::visibleYear() const { return FirstYear + qMax(0, LstY->currentRow()); }
+int Form2::visibleYear() const {
+    return FirstYear + qMax(0, LstY->currentRow());
+}
 
 void Form2::stepYear(int delta) {
     const int row = qBound(0, LstY->currentRow() + delta, LastYear - FirstYear);

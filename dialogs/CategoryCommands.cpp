@@ -50,15 +50,16 @@ void CategoryCommands::MnuKamAdd_Click() {
 void CategoryCommands::MnuKamEdit_Click() {
     const int row = main_.summaryRow();
     if (main_.summaryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"), selectionTitle);
+        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"),
+                          selectionTitle);
         return;
     }
     const QString name = main_.summaryCell(row, 1);
     qint64 id = 0;
     try {
         Database db(main_.ledgerPath());
-        Recordset rs = db.openRecordset(QStringLiteral("select * from 科目テーブル where 科目名前 =") +
-                                        sql::text(name));
+        Recordset rs = db.openRecordset(
+            QStringLiteral("select * from 科目テーブル where 科目名前 =") + sql::text(name));
         if (rs.atEnd()) {
             MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
                               selectionTitle);
@@ -83,7 +84,8 @@ void CategoryCommands::MnuKamEdit_Click() {
 void CategoryCommands::MnuKamDel_Click() {
     const int row = main_.summaryRow();
     if (main_.summaryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"), selectionTitle);
+        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"),
+                          selectionTitle);
         return;
     }
     const QString name = main_.summaryCell(row, 1);
@@ -98,14 +100,17 @@ void CategoryCommands::MnuKamDel_Click() {
             return;
         }
         const QString entriesSql = QStringLiteral("Select * From 明細クエリ Where") + byName;
-        const QString countSql = QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byName;
+        const QString countSql =
+            QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byName;
         const qint64 count = readCount(db, countSql);
         const QString question =
-            count > 0 ? QString::number(count) + QStringLiteral("件のデータが科目名「") + name +
-                            QStringLiteral("」で明細に登録されています。") + QLatin1Char('\n') +
-                            QStringLiteral("科目を削除するとこれらのデータも削除されますがよろしいですか？")
-                      : QStringLiteral("下記の科目を削除してもよろしいですか？") + QLatin1Char('\n') +
-                            QStringLiteral("科目名前：") + name + QLatin1Char('\n');
+            count > 0
+                ? QString::number(count) + QStringLiteral("件のデータが科目名「") + name +
+                      QStringLiteral("」で明細に登録されています。") + QLatin1Char('\n') +
+                      QStringLiteral(
+                          "科目を削除するとこれらのデータも削除されますがよろしいですか？")
+                : QStringLiteral("下記の科目を削除してもよろしいですか？") + QLatin1Char('\n') +
+                      QStringLiteral("科目名前：") + name + QLatin1Char('\n');
         const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("削除確認"),
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
         if (answer == MessageBox::Answer::Ok) {

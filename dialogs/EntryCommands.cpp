@@ -32,7 +32,8 @@ EntryCommands::EntryCommands(MainPort& main, Form3& form3, Form7& form7)
 std::optional<EntryRow> EntryCommands::currentRow() {
     const int row = main_.entryRow();
     if (main_.entryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("明細が選択されていません！！"), selectionTitle);
+        MessageBox::error(main_.window(), QStringLiteral("明細が選択されていません！！"),
+                          selectionTitle);
         return std::nullopt;
     }
     EntryRow r;
@@ -45,7 +46,8 @@ std::optional<EntryRow> EntryCommands::currentRow() {
 }
 
 void EntryCommands::notFound() {
-    MessageBox::error(main_.window(), QStringLiteral("指定された明細が見つかりません！！"), selectionTitle);
+    MessageBox::error(main_.window(), QStringLiteral("指定された明細が見つかりません！！"),
+                      selectionTitle);
 }
 
 void EntryCommands::MnuMeiEdit_Click() {
@@ -54,7 +56,8 @@ void EntryCommands::MnuMeiEdit_Click() {
         return;
     const int categoryIndex = form3_.Cmb登録科目->findText(row->category);
     if (categoryIndex < 0) {
-        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"), selectionTitle);
+        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                          selectionTitle);
         return;
     }
     try {
@@ -90,8 +93,9 @@ void EntryCommands::MnuMeiDel_Click() {
         }
         const QChar lf = QLatin1Char('\n');
         const QString question = QStringLiteral("下記の明細を削除してもよろしいですか？") + lf +
-                                 QStringLiteral("日付：") + row->date + lf + QStringLiteral("科目名：") +
-                                 row->category + lf + QStringLiteral("金額：") + row->amountCell + lf +
+                                 QStringLiteral("日付：") + row->date + lf +
+                                 QStringLiteral("科目名：") + row->category + lf +
+                                 QStringLiteral("金額：") + row->amountCell + lf +
                                  QStringLiteral("コメント：") + row->comment + lf;
         const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("明細の削除"),
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
@@ -109,7 +113,8 @@ void EntryCommands::MnuIkkatu_Click() {
         return;
     const int index = form7_.Cmb修正後->findText(row->category);
     if (index < 0) {
-        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"), selectionTitle);
+        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                          selectionTitle);
         return;
     }
     form7_.Lbl修正前->setText(row->category);

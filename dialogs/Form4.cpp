@@ -73,9 +73,13 @@ Form4::Form4(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Opt収支_Click();
 }
 
-bool Form4::isNewMode() const { return Lblタイトル->text() == QStringLiteral("新　規"); }
+bool Form4::isNewMode() const {
+    return Lblタイトル->text() == QStringLiteral("新　規");
+}
 
-void Form4::Opt収支_Click() { Txt予算->setEnabled(!Opt収支[0]->isChecked()); }
+void Form4::Opt収支_Click() {
+    Txt予算->setEnabled(!Opt収支[0]->isChecked());
+}
 
 void Form4::Cmb登録_Click() {
     const bool expense = Opt収支[1]->isChecked();
@@ -96,8 +100,9 @@ void Form4::Cmb登録_Click() {
         Database db(main_.ledgerPath());
         if (isNewMode()) {
             const qint64 same = readCount(
-                db, QStringLiteral("Select count(ID) as RecCnt From 科目テーブル Where 科目名前 = ") +
-                        sql::text(name));
+                db,
+                QStringLiteral("Select count(ID) as RecCnt From 科目テーブル Where 科目名前 = ") +
+                    sql::text(name));
             if (same > 0) {
                 MessageBox::error(this, QStringLiteral("指定された科目名は既に存在します！！"),
                                   QStringLiteral("重複エラー"));
@@ -108,8 +113,9 @@ void Form4::Cmb登録_Click() {
             rs.addNew();
             writeCategory(rs, name, expense, expense ? *budget : 0);
         } else {
-            Recordset rs = db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
-                                            sql::number(Tag.toLongLong()));
+            Recordset rs =
+                db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
+                                 sql::number(Tag.toLongLong()));
             if (rs.atEnd()) {
                 MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
                                   QStringLiteral("指定エラー"));

@@ -67,16 +67,21 @@ void Form6::Command1_Click() {
             t.commit();
         }
         LstKom->clear();
-        walkCounted(db, QStringLiteral("select * from コメントテーブル"),
-                    QStringLiteral("select count(ID) as RecCnt from コメントテーブル"),
-                    [this](Recordset& rs) { LstKom->addItem(rs.text(QStringLiteral("コメント名前"))); });
+        walkCounted(
+            db, QStringLiteral("select * from コメントテーブル"),
+            QStringLiteral("select count(ID) as RecCnt from コメントテーブル"),
+            [this](Recordset& rs) { LstKom->addItem(rs.text(QStringLiteral("コメント名前"))); });
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
     }
 }
 
-void Form6::Command2_Click() { LstKom->selectAll(); }
-void Form6::Command3_Click() { LstKom->clearSelection(); }
+void Form6::Command2_Click() {
+    LstKom->selectAll();
+}
+void Form6::Command3_Click() {
+    LstKom->clearSelection();
+}
 
 void MnuKom_Click(MainPort& main) {
     {

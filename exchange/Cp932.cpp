@@ -42,7 +42,8 @@ QByteArray toCp932(const QString& text, int* replaced) {
         if (iconv(conv.cd, &src, &srcLeft, &dst, &dstLeft) != size_t(-1))
             break;
         if (errno == EILSEQ || errno == EINVAL) {
-            const size_t skip = qMin(srcLeft, size_t(sequenceLength(static_cast<unsigned char>(*src))));
+            const size_t skip =
+                qMin(srcLeft, size_t(sequenceLength(static_cast<unsigned char>(*src))));
             src += skip;
             srcLeft -= skip;
             *dst++ = '?';

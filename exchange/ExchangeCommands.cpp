@@ -22,7 +22,9 @@ bool askYes(MainPort& main, const QString& text, const QString& title) {
 } // namespace
 
 void ExchangeCommands::MnuExp_Click() {
-    if (!askYes(main_, QStringLiteral("今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"),
+    if (!askYes(main_,
+                QStringLiteral(
+                    "今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"),
                 QStringLiteral("確認")))
         return;
     const QString path = FileDialog::getSaveFileName(
@@ -44,8 +46,8 @@ void ExchangeCommands::MnuExp_Click() {
     const QByteArray bytes = toCp932(exportText(rows), &replaced);
     // Written beside the target and renamed over it only when complete.
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written) {
         MessageBox::error(main_.window(),
                           QStringLiteral("保存できませんでした！！\n") + file.errorString(),
@@ -54,12 +56,14 @@ void ExchangeCommands::MnuExp_Click() {
     }
     QString done = QStringLiteral("保存しました。");
     if (replaced > 0)
-        done += QStringLiteral("\nWindowsの文字コードで書けない%1文字を「?」にしました。").arg(replaced);
+        done += QStringLiteral("\nWindowsの文字コードで書けない%1文字を「?」にしました。")
+                    .arg(replaced);
     MessageBox::show(main_.window(), done, QStringLiteral("保存終了"));
 }
 
 void ExchangeCommands::MnuCls_Click() {
-    if (!askYes(main_, QStringLiteral("全てのデータを初期化します。よろしいですか？"), QStringLiteral("確認")))
+    if (!askYes(main_, QStringLiteral("全てのデータを初期化します。よろしいですか？"),
+                QStringLiteral("確認")))
         return;
     if (!askYes(main_, QStringLiteral("この操作は取り消しが出来ません。本当に初期化しますか？"),
                 QStringLiteral("最終確認")))
@@ -73,21 +77,24 @@ void ExchangeCommands::MnuCls_Click() {
 }
 
 void ExchangeCommands::MnuInp_Click() {
-    if (!askYes(main_,
-                QStringLiteral("Ver3.0以前のデータを取り込みます。\n取り込みを行う場合、既に登録されている明細、"
-                               "科目、コメントデータは初期化されますが、よろしいですか？"),
-                QStringLiteral("ｲﾝﾎﾟｰﾄの注意")))
+    if (!askYes(
+            main_,
+            QStringLiteral(
+                "Ver3.0以前のデータを取り込みます。\n取り込みを行う場合、既に登録されている明細、"
+                "科目、コメントデータは初期化されますが、よろしいですか？"),
+            QStringLiteral("ｲﾝﾎﾟｰﾄの注意")))
         return;
     if (!askYes(main_, QStringLiteral("この操作を行うと元には戻せませんが本当によろしいですか？"),
                 QStringLiteral("確認")))
         return;
-    const QString path = FileDialog::getOpenFileName(main_.window(),
-                                                     QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
+    const QString path = FileDialog::getOpenFileName(
+        main_.window(), QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
     if (path.isEmpty())
         return;
     const ImportOutcome outcome = importOldLedger(path, main_.ledgerPath());
     if (!outcome.ok) {
-        MessageBox::error(main_.window(), QStringLiteral("取り込めないファイルです！！\n") + outcome.reason,
+        MessageBox::error(main_.window(),
+                          QStringLiteral("取り込めないファイルです！！\n") + outcome.reason,
                           QStringLiteral("ｲﾝﾎﾟｰﾄエラー"));
         return;
     }

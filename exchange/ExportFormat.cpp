@@ -5,7 +5,9 @@ namespace kotsu {
 
 namespace {
 
-bool isPadding(QChar c) { return c == QLatin1Char(' ') || c.unicode() == 0x3000; }
+bool isPadding(QChar c) {
+    return c == QLatin1Char(' ') || c.unicode() == 0x3000;
+}
 
 // Spaces go from both ends, the title cells' ideographic padding too.
 QString trimmed(const QString& text) {

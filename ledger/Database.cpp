@@ -27,8 +27,8 @@ Database::Database(const QString& path) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const QString why = db_ ? QString::fromUtf8(sqlite3_errmsg(db_))
-                                : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString why =
+            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db_);
         db_ = nullptr;
         throw LedgerError(rc, QStringLiteral("%1 (%2)").arg(why, path));
@@ -40,7 +40,9 @@ Database::Database(const QString& path) {
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::close() {
     if (db_) {
@@ -63,11 +65,17 @@ Recordset Database::openRecordset(const QString& jetSql) {
     return Recordset(db_, t.sql, t.source);
 }
 
-Recordset Database::openTable(const QString& table) { return Recordset(db_, QString(), table); }
+Recordset Database::openTable(const QString& table) {
+    return Recordset(db_, QString(), table);
+}
 
-void Database::execute(const QString& jetSql) { exec(translateJetSql(jetSql).sql); }
+void Database::execute(const QString& jetSql) {
+    exec(translateJetSql(jetSql).sql);
+}
 
-Transaction::Transaction(Database& db) : db_(db) { db_.exec(QStringLiteral("BEGIN IMMEDIATE")); }
+Transaction::Transaction(Database& db) : db_(db) {
+    db_.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 Transaction::~Transaction() {
     if (open_ && db_.handle())

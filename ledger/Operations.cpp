@@ -7,8 +7,10 @@ namespace kotsu {
 
 void addPhraseIfNew(Database& db, const QString& comment) {
     const qint64 count = readCount(
-        db, QStringLiteral("Select count(コメント名前) as RecCnt From コメントテーブル Where コメント名前 = ") +
-                sql::text(comment));
+        db,
+        QStringLiteral(
+            "Select count(コメント名前) as RecCnt From コメントテーブル Where コメント名前 = ") +
+            sql::text(comment));
     if (count == 0 && !comment.isEmpty()) {
         Recordset rs = db.openTable(QStringLiteral("コメントテーブル"));
         rs.addNew();
@@ -18,8 +20,8 @@ void addPhraseIfNew(Database& db, const QString& comment) {
 }
 
 std::optional<qint64> categoryIdByName(Database& db, const QString& name) {
-    Recordset rs =
-        db.openRecordset(QStringLiteral("Select ID From 科目テーブル Where 科目名前 = ") + sql::text(name));
+    Recordset rs = db.openRecordset(
+        QStringLiteral("Select ID From 科目テーブル Where 科目名前 = ") + sql::text(name));
     if (rs.atEnd())
         return std::nullopt;
     return rs.number(QStringLiteral("id"));

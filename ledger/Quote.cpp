@@ -11,9 +11,17 @@ QString quoted(const QString& value, QChar q) {
 }
 } // namespace
 
-QString text(const QString& value) { return quoted(value, QLatin1Char('\'')); }
-QString likePattern(const QString& value) { return quoted(value, QLatin1Char('"')); }
-QString date(const QDate& value) { return QLatin1Char('#') + dateText(value) + QLatin1Char('#'); }
-QString number(qint64 value) { return QString::number(value); }
+QString text(const QString& value) {
+    return quoted(value, QLatin1Char('\''));
+}
+QString likePattern(const QString& value) {
+    return quoted(value, QLatin1Char('"'));
+}
+QString date(const QDate& value) {
+    return QLatin1Char('#') + dateText(value) + QLatin1Char('#');
+}
+QString number(qint64 value) {
+    return QString::number(value);
+}
 
 } // namespace kotsu::sql

@@ -109,9 +109,9 @@ Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& s
                 row << QVariant();
                 break;
             default:
-                row << QVariant(QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(s.st, c)),
-                    sqlite3_column_bytes(s.st, c)));
+                row << QVariant(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, c)),
+                                      sqlite3_column_bytes(s.st, c)));
             }
         }
         rows_ << row;
@@ -123,20 +123,30 @@ Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& s
 int Recordset::column(const QString& field) const {
     const int c = columns_.indexOf(field.toLower());
     if (c < 0)
-        throw LedgerError(3265, QStringLiteral("コレクションに項目 '%1' が見つかりません。").arg(field));
+        throw LedgerError(3265,
+                          QStringLiteral("コレクションに項目 '%1' が見つかりません。").arg(field));
     return c;
 }
 
 const QList<QVariant>& Recordset::current() const {
     if (pos_ < 0 || pos_ >= rows_.size())
-        throw LedgerError(LedgerError::NoCurrentRecord, QStringLiteral("カレント レコードがありません。"));
+        throw LedgerError(LedgerError::NoCurrentRecord,
+                          QStringLiteral("カレント レコードがありません。"));
     return rows_[pos_];
 }
 
-QVariant Recordset::value(const QString& field) const { return current()[column(field)]; }
-QString Recordset::text(const QString& field) const { return value(field).toString(); }
-qint64 Recordset::number(const QString& field) const { return value(field).toLongLong(); }
-bool Recordset::isNull(const QString& field) const { return value(field).isNull(); }
+QVariant Recordset::value(const QString& field) const {
+    return current()[column(field)];
+}
+QString Recordset::text(const QString& field) const {
+    return value(field).toString();
+}
+qint64 Recordset::number(const QString& field) const {
+    return value(field).toLongLong();
+}
+bool Recordset::isNull(const QString& field) const {
+    return value(field).isNull();
+}
 
 void Recordset::addNew() {
     mode_ = Mode::Adding;
@@ -161,7 +171,8 @@ void Recordset::setValue(const QString& field, const QVariant& value) {
 
 void Recordset::update() {
     if (mode_ == Mode::Browse)
-        throw LedgerError(3020, QStringLiteral("Update は AddNew または Edit の後でのみ使えます。"));
+        throw LedgerError(3020,
+                          QStringLiteral("Update は AddNew または Edit の後でのみ使えます。"));
     QStringList names;
     for (const auto& p : pending_)
         names << quoteIdent(p.first);

@@ -46,8 +46,8 @@ void createLedger(const QString& path) {
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         sqlite3_close(raw);
         if (rc != SQLITE_OK)
-            throw LedgerError(rc, QStringLiteral("%1 (%2)")
-                                      .arg(QString::fromUtf8(sqlite3_errstr(rc)), path));
+            throw LedgerError(
+                rc, QStringLiteral("%1 (%2)").arg(QString::fromUtf8(sqlite3_errstr(rc)), path));
         Database db(temp);
         Transaction t(db);
         db.exec(QString::fromUtf8(schemaSql));
@@ -65,17 +65,17 @@ void checkLedger(const QString& path) {
     Recordset v = db.openRecordset(QStringLiteral("Select * From pragma_user_version"));
     const qint64 version = v.number(QStringLiteral("user_version"));
     if (version > LedgerVersion)
-        throw LedgerError(LedgerError::NewerVersion,
-                          QStringLiteral("このファイルは新しいバージョンで作成されています。(%1)")
-                              .arg(path));
+        throw LedgerError(
+            LedgerError::NewerVersion,
+            QStringLiteral("このファイルは新しいバージョンで作成されています。(%1)").arg(path));
     for (const char* name : {"科目テーブル", "明細テーブル", "コメントテーブル", "明細クエリ"}) {
         Recordset rs = db.openRecordset(
             QStringLiteral("Select count(name) as RecCnt From sqlite_master Where name = '%1'")
                 .arg(QString::fromUtf8(name)));
         if (rs.number(QStringLiteral("reccnt")) == 0)
-            throw LedgerError(LedgerError::TableMissing,
-                              QStringLiteral("テーブル '%1' が見つかりません。")
-                                  .arg(QString::fromUtf8(name)));
+            throw LedgerError(
+                LedgerError::TableMissing,
+                QStringLiteral("テーブル '%1' が見つかりません。").arg(QString::fromUtf8(name)));
     }
 }
 

@@ -9,7 +9,11 @@ QDate& fixed() {
 }
 } // namespace
 
-QDate Clock::today() { return fixed().isValid() ? fixed() : QDate::currentDate(); }
-void Clock::setToday(const QDate& date) { fixed() = date; }
+QDate Clock::today() {
+    return fixed().isValid() ? fixed() : QDate::currentDate();
+}
+void Clock::setToday(const QDate& date) {
+    fixed() = date;
+}
 
 } // namespace kotsu

@@ -5,9 +5,10 @@
 namespace kotsu {
 
 void reportLedgerError(QWidget* parent, const LedgerError& error) {
-    MessageBox::error(parent,
-                      QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description()),
-                      QStringLiteral("コツコツ帳。"));
+    MessageBox::error(
+        parent,
+        QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(error.description()),
+        QStringLiteral("コツコツ帳。"));
 }
 
 } // namespace kotsu

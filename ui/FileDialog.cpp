@@ -35,19 +35,27 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& filter) {
     if (script().on)
         return scripted(filter);
     const QStringList filters = nameFilters(filter);
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), filters.join(QStringLiteral(";;")),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, QString(), QString(),
+                                        filters.join(QStringLiteral(";;")), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& filter) {
     if (script().on)
         return scripted(filter);
     const QStringList filters = nameFilters(filter);
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filters.join(QStringLiteral(";;")));
+    return QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                        filters.join(QStringLiteral(";;")));
 }
 
-void FileDialog::setScripted(bool scripted) { script().on = scripted; }
-void FileDialog::pushFileName(const QString& path) { script().names << path; }
-QStringList& FileDialog::askedFilters() { return script().filters; }
+void FileDialog::setScripted(bool scripted) {
+    script().on = scripted;
+}
+void FileDialog::pushFileName(const QString& path) {
+    script().names << path;
+}
+QStringList& FileDialog::askedFilters() {
+    return script().filters;
+}
 
 } // namespace kotsu

@@ -15,8 +15,10 @@ const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
 } // namespace
 
 void installFontSubstitutes() {
-    QFont::insertSubstitutions(gothic, {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
-    QFont::insertSubstitutions(pGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(
+        gothic, {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    QFont::insertSubstitutions(pGothic,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
 }
 
 QFont gothicFont(qreal points) {
@@ -31,7 +33,9 @@ QFont proportionalGothic(qreal points) {
     return f;
 }
 
-void enableAccessKeys() { ::qt_set_sequence_auto_mnemonic(true); }
+void enableAccessKeys() {
+    ::qt_set_sequence_auto_mnemonic(true);
+}
 
 void installJapaneseTranslation(QApplication& app) {
     auto* t = new QTranslator(&app);

@@ -53,9 +53,15 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, const 
     }
 }
 
-void MessageBox::setScripted(bool scripted) { script().on = scripted; }
-void MessageBox::pushAnswer(Answer answer) { script().answers.append(answer); }
-QList<MessageBox::Record>& MessageBox::log() { return script().log; }
+void MessageBox::setScripted(bool scripted) {
+    script().on = scripted;
+}
+void MessageBox::pushAnswer(Answer answer) {
+    script().answers.append(answer);
+}
+QList<MessageBox::Record>& MessageBox::log() {
+    return script().log;
+}
 void MessageBox::reset() {
     script().answers.clear();
     script().log.clear();

@@ -17,7 +17,8 @@ private slots:
         QTest::addColumn<QDate>("end");
         QTest::newRow("year") << "y2005/07/19" << QDate(2005, 1, 1) << QDate(2005, 12, 31);
         QTest::newRow("leap February") << "m2004/02/10" << QDate(2004, 2, 1) << QDate(2004, 2, 29);
-        QTest::newRow("common February") << "m2005/02/10" << QDate(2005, 2, 1) << QDate(2005, 2, 28);
+        QTest::newRow("common February")
+            << "m2005/02/10" << QDate(2005, 2, 1) << QDate(2005, 2, 28);
         QTest::newRow("day") << "d2005/07/19" << QDate(2005, 7, 19) << QDate(2005, 7, 19);
     }
     void search_computesYearMonthAndDayPeriods() {
@@ -108,7 +109,8 @@ private slots:
         QCOMPARE(grid->row(), 3);
         QTRY_VERIFY(m.MnuMeiPop->isVisible());
         m.MnuMeiPop->close();
-        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(third.center().x(), grid->viewport()->height() - 3));
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {},
+                          QPoint(third.center().x(), grid->viewport()->height() - 3));
         QCOMPARE(grid->row(), 3);
         m.MnuMeiPop->close();
         QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, third.center());

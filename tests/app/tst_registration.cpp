@@ -80,7 +80,8 @@ private slots:
         f.ledger.addCategory(name, "-");
         Form1& m = f.open();
         f.register_(name, "-500", "it's \"fine\"");
-        QCOMPARE(f.entryRow(1), QStringList({"1", "2005/03/07", name, "0", "-500", "it's \"fine\""}));
+        QCOMPARE(f.entryRow(1),
+                 QStringList({"1", "2005/03/07", name, "0", "-500", "it's \"fine\""}));
         QCOMPARE(m.Lbl集計支出->text(), QString("-500"));
         f.search("m2005/03/07", name);
         QCOMPARE(m.Flx明細->rows(), 2);

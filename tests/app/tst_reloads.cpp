@@ -46,7 +46,8 @@ private slots:
         QCOMPARE(m.Lbl集計支出2->text(), QString("2,500"));
         QCOMPARE(m.Lbl集計差額->text(), QString("78,500"));
         QVERIFY(!MainFixture::isRed(m.Lbl集計差額));
-        QCOMPARE(m.科目IDs, QStringList({QString::number(salary), QString::number(food), QString::number(rent)}));
+        QCOMPARE(m.科目IDs, QStringList({QString::number(salary), QString::number(food),
+                                         QString::number(rent)}));
     }
 
     void budgetDifference_turnsRedAndBlackAgain() {

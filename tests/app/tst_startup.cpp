@@ -15,9 +15,12 @@ private slots:
         QTest::addColumn<QDate>("first");
         QTest::addColumn<QDate>("last");
         QTest::newRow("31st") << QDate(2005, 3, 31) << QDate(2005, 3, 1) << QDate(2005, 3, 31);
-        QTest::newRow("29 February") << QDate(2004, 2, 29) << QDate(2004, 2, 1) << QDate(2004, 2, 29);
-        QTest::newRow("December") << QDate(2005, 12, 15) << QDate(2005, 12, 1) << QDate(2005, 12, 31);
-        QTest::newRow("30-day month") << QDate(2005, 4, 1) << QDate(2005, 4, 1) << QDate(2005, 4, 30);
+        QTest::newRow("29 February")
+            << QDate(2004, 2, 29) << QDate(2004, 2, 1) << QDate(2004, 2, 29);
+        QTest::newRow("December") << QDate(2005, 12, 15) << QDate(2005, 12, 1)
+                                  << QDate(2005, 12, 31);
+        QTest::newRow("30-day month")
+            << QDate(2005, 4, 1) << QDate(2005, 4, 1) << QDate(2005, 4, 30);
     }
     void startUp_showsTheWholeCurrentMonth() {
         QFETCH(QDate, today);
@@ -47,10 +50,12 @@ private slots:
         QCOMPARE(m.windowTitle(), QString("コツコツ帳。　Ver3.2"));
         QCOMPARE(m.Flx明細->rows(), 1);
         QCOMPARE(m.FLx科目->rows(), 1);
-        QCOMPARE(f.entryRow(0), QStringList({"No", "　　日付", "　　　科目", "　　収入", "　　支出", "　　　 コメント"}));
-        QCOMPARE(f.summaryRow(0), QStringList({"No", "　　　科目", "±", "　　予算", "　　合計", "　　差額"}));
-        for (QLabel* l : {m.Lbl集計収入, m.Lbl集計支出, m.Lbl集計合計, m.Lbl集計予算, m.Lbl集計支出2, m.Lbl集計差額,
-                          m.Lbl集計残高})
+        QCOMPARE(f.entryRow(0), QStringList({"No", "　　日付", "　　　科目", "　　収入", "　　支出",
+                                             "　　　 コメント"}));
+        QCOMPARE(f.summaryRow(0),
+                 QStringList({"No", "　　　科目", "±", "　　予算", "　　合計", "　　差額"}));
+        for (QLabel* l : {m.Lbl集計収入, m.Lbl集計支出, m.Lbl集計合計, m.Lbl集計予算,
+                          m.Lbl集計支出2, m.Lbl集計差額, m.Lbl集計残高})
             QCOMPARE(l->text(), QString("0"));
         QCOMPARE(m.Cmb明細科目->count(), 1);
         QCOMPARE(m.Cmb明細科目->currentText(), QString("すべての科目"));
@@ -74,7 +79,8 @@ private slots:
 
     void gridModel_passesTheModelTester() {
         GridModel model(6);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setRows(5);
         model.setCell(2, 3, "x");
         model.setCell(0, 1, "title");

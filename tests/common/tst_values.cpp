@@ -15,7 +15,8 @@ private slots:
         QTest::newRow("negative") << qint64(-1500) << "-1,500";
         QTest::newRow("max32") << qint64(2147483647) << "2,147,483,647";
         QTest::newRow("beyond32") << qint64(12345678901) << "12,345,678,901";
-        QTest::newRow("min64") << std::numeric_limits<qint64>::min() << "-9,223,372,036,854,775,808";
+        QTest::newRow("min64") << std::numeric_limits<qint64>::min()
+                               << "-9,223,372,036,854,775,808";
     }
     void formatAmount_groupsThousandsWithLeadingMinus() {
         QFETCH(qint64, value);

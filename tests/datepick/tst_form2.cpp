@@ -83,7 +83,8 @@ private slots:
         const struct {
             const char* button;
             const char* result;
-        } cases[] = {{"Command1", "y2005/03/07"}, {"Command3", "m2005/03/07"}, {"Command4", "d2005/03/07"}};
+        } cases[] = {
+            {"Command1", "y2005/03/07"}, {"Command3", "m2005/03/07"}, {"Command4", "d2005/03/07"}};
         for (const auto& c : cases) {
             FakePort port;
             port.tagText = "MEISAI";

@@ -12,25 +12,44 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("match");
-        QTest::newRow("star all") << "食費" << "*" << true;
-        QTest::newRow("star empty") << "" << "*" << true;
-        QTest::newRow("exact") << "食費" << "食費" << true;
-        QTest::newRow("exact differs") << "食費" << "食" << false;
-        QTest::newRow("question one") << "食費" << "食?" << true;
-        QTest::newRow("question needs one") << "食" << "食?" << false;
-        QTest::newRow("hash digit") << "A1" << "A#" << true;
-        QTest::newRow("hash not letter") << "AB" << "A#" << false;
-        QTest::newRow("class") << "b" << "[abc]" << true;
-        QTest::newRow("range") << "m" << "[a-z]" << true;
-        QTest::newRow("negated") << "m" << "[!a-z]" << false;
-        QTest::newRow("negated hit") << "5" << "[!a-z]" << true;
-        QTest::newRow("star inside") << "交通費(電車)" << "交通*)" << true;
-        QTest::newRow("star backtracks") << "aXbXc" << "a*X*c" << true;
-        QTest::newRow("name with star as pattern") << "雑費*" << "雑費*" << true;
-        QTest::newRow("star name matches others") << "雑費その他" << "雑費*" << true;
-        QTest::newRow("bracket literal via class") << "[x]" << "[[]x]" << true;
-        QTest::newRow("case kept") << "abc" << "ABC" << false;
-        QTest::newRow("surrogate pair is one") << "𠮷" << "?" << true;
+        QTest::newRow("star all") << "食費"
+                                  << "*" << true;
+        QTest::newRow("star empty") << ""
+                                    << "*" << true;
+        QTest::newRow("exact") << "食費"
+                               << "食費" << true;
+        QTest::newRow("exact differs") << "食費"
+                                       << "食" << false;
+        QTest::newRow("question one") << "食費"
+                                      << "食?" << true;
+        QTest::newRow("question needs one") << "食"
+                                            << "食?" << false;
+        QTest::newRow("hash digit") << "A1"
+                                    << "A#" << true;
+        QTest::newRow("hash not letter") << "AB"
+                                         << "A#" << false;
+        QTest::newRow("class") << "b"
+                               << "[abc]" << true;
+        QTest::newRow("range") << "m"
+                               << "[a-z]" << true;
+        QTest::newRow("negated") << "m"
+                                 << "[!a-z]" << false;
+        QTest::newRow("negated hit") << "5"
+                                     << "[!a-z]" << true;
+        QTest::newRow("star inside") << "交通費(電車)"
+                                     << "交通*)" << true;
+        QTest::newRow("star backtracks") << "aXbXc"
+                                         << "a*X*c" << true;
+        QTest::newRow("name with star as pattern") << "雑費*"
+                                                   << "雑費*" << true;
+        QTest::newRow("star name matches others") << "雑費その他"
+                                                  << "雑費*" << true;
+        QTest::newRow("bracket literal via class") << "[x]"
+                                                   << "[[]x]" << true;
+        QTest::newRow("case kept") << "abc"
+                                   << "ABC" << false;
+        QTest::newRow("surrogate pair is one") << "𠮷"
+                                               << "?" << true;
     }
     void jetLike_followsTheOldWildcards() {
         QFETCH(QString, text);
@@ -50,9 +69,11 @@ private slots:
     }
 
     void translate_keepsQuotesInsideValues() {
-        const auto a = translateJetSql("Select ID From 科目テーブル Where 科目名前 = 'it''s \"x\"'");
+        const auto a =
+            translateJetSql("Select ID From 科目テーブル Where 科目名前 = 'it''s \"x\"'");
         QVERIFY(a.sql.endsWith("= 'it''s \"x\"'"));
-        const auto b = translateJetSql("select * from コメントテーブル where コメント名前 = \"say \"\"hi\"\" it's\"");
+        const auto b = translateJetSql(
+            "select * from コメントテーブル where コメント名前 = \"say \"\"hi\"\" it's\"");
         QVERIFY(b.sql.endsWith("= 'say \"hi\" it''s'"));
     }
 

@@ -28,11 +28,12 @@ private slots:
         QCOMPARE(nullSafeSum(db, "Select sum(金額) as SumKin From 明細クエリ Where 収支 = '+'",
                              "Select count(金額) as SumKin From 明細クエリ Where 収支 = '+'"),
                  0);
-        Recordset sum = db.openRecordset("Select sum(金額) as SumKin From 明細クエリ Where 収支 = '-'");
+        Recordset sum =
+            db.openRecordset("Select sum(金額) as SumKin From 明細クエリ Where 収支 = '-'");
         QVERIFY(sum.isNull("sumkin")); // why every sum is paired with a count
         int visited = 0;
-        walkCounted(db, "Select * From 科目テーブル Order by ID Asc", "Select count(ID) as RecCnt From 科目テーブル",
-                    [&](Recordset&) { ++visited; });
+        walkCounted(db, "Select * From 科目テーブル Order by ID Asc",
+                    "Select count(ID) as RecCnt From 科目テーブル", [&](Recordset&) { ++visited; });
         QCOMPARE(visited, 0);
     }
 
@@ -55,8 +56,8 @@ private slots:
         l.addEntry("2005/03/07", cat, 100, tricky);
         Database db(l.path);
         QCOMPARE(categoryIdByName(db, tricky), std::optional<qint64>(cat));
-        QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 = " + sql::text(tricky) +
-                                   " and コメント = " + sql::text(tricky)),
+        QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 = " +
+                                   sql::text(tricky) + " and コメント = " + sql::text(tricky)),
                  1);
         QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like " +
                                    sql::likePattern(tricky)),
@@ -87,10 +88,12 @@ private slots:
         const qint64 cat = l.addCategory("食費", "-");
         for (const char* d : {"2005/02/28", "2005/03/01", "2005/03/15", "2005/03/31", "2005/04/01"})
             l.addEntry(d, cat, 1);
-        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like \"*\" and 日付 Between "
+        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like \"*\" "
+                          "and 日付 Between "
                           "#2005/03/01# and #2005/03/31#"),
                  3);
-        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細テーブル Where 日付 = #2005/3/1#"), 1);
+        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細テーブル Where 日付 = #2005/3/1#"),
+                 1);
     }
 
     void orderByDate_listsEqualKeysInCreationOrder() {
@@ -101,11 +104,13 @@ private slots:
         l.addEntry("2005/03/01", b, 1, "first");
         l.addEntry("2005/03/02", b, 1, "second");
         l.addEntry("2005/03/02", a, 1, "fourth");
-        QCOMPARE(l.column("Select * From 明細クエリ Where 科目名前 Like \"*\" and 日付 Between #2005/03/01# and "
+        QCOMPARE(l.column("Select * From 明細クエリ Where 科目名前 Like \"*\" and 日付 Between "
+                          "#2005/03/01# and "
                           "#2005/03/31# Order by 日付,科目ID Asc",
                           "コメント"),
                  QStringList({"first", "second", "third", "fourth"}));
-        QCOMPARE(l.column("Select * From 明細クエリ Where ID > 0", "日付").first(), QString("2005/03/02"));
+        QCOMPARE(l.column("Select * From 明細クエリ Where ID > 0", "日付").first(),
+                 QString("2005/03/02"));
     }
 
     void deleteThroughTheView_removesTheEntryAndKeepsItsCategory() {
@@ -115,7 +120,8 @@ private slots:
         l.addEntry("2005/03/07", cat, 1200, "昼食");
         {
             Database db(l.path);
-            Recordset rs = db.openRecordset("Select * From 明細クエリ Where 日付 = #2005/03/07# and 金額 = 1200");
+            Recordset rs = db.openRecordset(
+                "Select * From 明細クエリ Where 日付 = #2005/03/07# and 金額 = 1200");
             rs.deleteCurrent();
         }
         QCOMPARE(l.count("明細テーブル"), 1);
@@ -132,8 +138,10 @@ private slots:
         rs.setValue("科目名前", "A2");
         rs.setValue("予算", "1,000");
         rs.update();
-        QCOMPARE(l.column("Select * From 科目テーブル Order by ID Asc", "科目名前"), QStringList({"A2", "B"}));
-        QCOMPARE(l.scalar("Select 予算 From 科目テーブル Where ID = " + sql::number(a), "予算"), 1000);
+        QCOMPARE(l.column("Select * From 科目テーブル Order by ID Asc", "科目名前"),
+                 QStringList({"A2", "B"}));
+        QCOMPARE(l.scalar("Select 予算 From 科目テーブル Where ID = " + sql::number(a), "予算"),
+                 1000);
     }
 
     void writes_convertTextToTheColumnType() {
@@ -166,7 +174,9 @@ private slots:
         l.addEntry("2020/01/01", b, 3);
         Database db(l.path);
         db.execute(QString("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2").arg(b).arg(a));
-        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " + sql::number(b)), 3);
+        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " +
+                          sql::number(b)),
+                 3);
     }
 
     void ids_keepGrowingAfterEverythingWasDeleted() {
@@ -175,7 +185,8 @@ private slots:
         const qint64 entry = l.addEntry("2005/01/01", first, 1);
         l.addPhrase("x");
         resetLedger(l.path);
-        QCOMPARE(l.count("科目テーブル") + l.count("明細テーブル") + l.count("コメントテーブル"), 0);
+        QCOMPARE(l.count("科目テーブル") + l.count("明細テーブル") + l.count("コメントテーブル"),
+                 0);
         const qint64 second = l.addCategory("B", "+");
         QVERIFY(second > first);
         QVERIFY(l.addEntry("2005/01/01", second, 1) > entry);

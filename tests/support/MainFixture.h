@@ -4,12 +4,12 @@
 #include "app/Form1.h"
 #include "common/values.h"
 #include "support/TestLedger.h"
-#include <QDialog>
 #include "ui/Clock.h"
 #include "ui/FileDialog.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <memory>
@@ -57,7 +57,9 @@ struct MainFixture {
             main->Cmb明細科目->setCurrentIndex(main->Cmb明細科目->findText(filter));
         main->Command2_Click();
     }
-    static bool isRed(QLabel* l) { return l->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+    static bool isRed(QLabel* l) {
+        return l->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    }
 };
 
 } // namespace kotsu::test

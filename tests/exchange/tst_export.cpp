@@ -1,0 +1,158 @@
+#include "exchange/Cp932.h"
+#include "exchange/ExportFormat.h"
+#include "support/MainFixture.h"
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+using namespace kotsu;
+using kotsu::test::MainFixture;
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+// An independent reader of the Windows code page: the system's iconv program.
+QString decodedBySystemIconv(const QString& path) {
+    QProcess p;
+    p.start("iconv", {"-f", "CP932", "-t", "UTF-8", path});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    void cp932_writesWindowsBytes() {
+        QCOMPARE(toCp932("～－①Ⅲ㎝髙").toHex(), QByteArray("8160817c874087568770fbfc"));
+        int replaced = -1;
+        QCOMPARE(toCp932("a𠮷b€", &replaced), QByteArray("a?b?"));
+        QCOMPARE(replaced, 2);
+        QCOMPARE(fromCp932(toCp932("食費、ｶﾀｶﾅ")), QString("食費、ｶﾀｶﾅ"));
+    }
+
+    void exportLine_followsTheGridTexts_data() {
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("title") << QStringList({"No", "　　日付", "　　　科目", "　　収入", "　　支出", "　　　 コメント"})
+                               << "No,日付,科目,収入,支出,コメント";
+        QTest::newRow("expense") << QStringList({"3", "2005/03/07", "食費", "0", "1,200", "昼食"})
+                                 << "3,2005/03/07,食費,0,1200,昼食";
+        QTest::newRow("seven digits") << QStringList({"1", "2005/03/07", "給与", "12,345,678", "0", ""})
+                                      << "1,2005/03/07,給与,12345678,0,";
+        QTest::newRow("negative") << QStringList({"1", "2005/03/07", "食費", "0", "-500", " x "})
+                                  << "1,2005/03/07,食費,0,-500,x";
+        QTest::newRow("comma") << QStringList({"1", "2005/03/07", "食費", "0", "1", "a,b"})
+                               << "1,2005/03/07,食費,0,1,\"a,b\"";
+        QTest::newRow("quote") << QStringList({"1", "2005/03/07", "食費", "0", "1", "say \"hi\""})
+                               << "1,2005/03/07,食費,0,1,\"say \"\"hi\"\"\"";
+    }
+    void exportLine_followsTheGridTexts() {
+        QFETCH(QStringList, cells);
+        QFETCH(QString, line);
+        QCOMPARE(exportLine(cells), line);
+    }
+
+    void menuExport_writesTheShownListInCp932WithCrLf() {
+        MainFixture f;
+        const qint64 food = f.ledger.addCategory("食費～", "-");
+        f.ledger.addEntry("2005/03/07", food, 1200, "昼食①");
+        Form1& m = f.open();
+        const QString txt = f.ledger.dir.filePath("out.txt");
+        const QString csv = f.ledger.dir.filePath("out.csv");
+        FileDialog::pushFileName(txt);
+        m.MnuExp->trigger();
+        QCOMPARE(FileDialog::askedFilters().first(), QString("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
+        QCOMPARE(MessageBox::log().size(), 2);
+        QCOMPARE(MessageBox::log().at(0).text,
+                 QString("今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"));
+        QCOMPARE(MessageBox::log().at(0).buttons, MessageBox::Buttons::YesNo);
+        QCOMPARE(MessageBox::log().at(1).text, QString("保存しました。"));
+        QCOMPARE(MessageBox::log().at(1).title, QString("保存終了"));
+        const QString expected = "No,日付,科目,収入,支出,コメント\r\n1,2005/03/07,食費～,0,1200,昼食①\r\n";
+        QCOMPARE(decodedBySystemIconv(txt), expected);
+        QVERIFY(readAll(txt).endsWith("\r\n"));
+        QCOMPARE(m.Flx明細->row(), 1);
+        QCOMPARE(m.Flx明細->col(), 5);
+        FileDialog::pushFileName(csv);
+        m.MnuExp->trigger();
+        QCOMPARE(readAll(csv), readAll(txt));
+    }
+
+    void menuExport_titleRowOnly_overwritesAnExistingFile() {
+        MainFixture f;
+        Form1& m = f.open();
+        const QString path = f.ledger.dir.filePath("old.txt");
+        {
+            QFile old(path);
+            old.open(QIODevice::WriteOnly);
+            old.write("previous content that is longer than the new one\r\n");
+        }
+        FileDialog::pushFileName(path);
+        m.MnuExp->trigger();
+        QCOMPARE(readAll(path), toCp932("No,日付,科目,収入,支出,コメント\r\n"));
+    }
+
+    void menuExport_noOrCancel_writesNothing() {
+        MainFixture f;
+        Form1& m = f.open();
+        MessageBox::pushAnswer(MessageBox::Answer::No);
+        m.MnuExp->trigger();
+        QVERIFY(FileDialog::askedFilters().isEmpty());
+        m.MnuExp->trigger(); // Yes, then the dialog cancelled
+        QCOMPARE(MessageBox::log().size(), 2);
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files), QStringList({"kotsu.mdb"}));
+    }
+
+    void menuExport_failure_isReportedAndLeavesNoFile() {
+        MainFixture f;
+        Form1& m = f.open();
+        FileDialog::pushFileName(f.ledger.path + "/under-a-file.txt");
+        m.MnuExp->trigger();
+        QCOMPARE(MessageBox::log().last().title, QString("保存エラー"));
+        QCOMPARE(MessageBox::log().last().icon, MessageBox::Icon::Critical);
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files), QStringList({"kotsu.mdb"}));
+    }
+
+    void menuExport_failure_keepsTheOldFileAndSaysSo() {
+        MainFixture f;
+        Form1& m = f.open();
+        const QString folder = f.ledger.dir.filePath("locked");
+        QDir().mkdir(folder);
+        const QString path = folder + "/keep.txt";
+        {
+            QFile old(path);
+            old.open(QIODevice::WriteOnly);
+            old.write("keep me");
+        }
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        FileDialog::pushFileName(path);
+        m.MnuExp->trigger();
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (readAll(path) != "keep me" && QFileInfo(folder).isWritable())
+            QSKIP("running as a user whom permissions do not stop");
+        QCOMPARE(readAll(path), QByteArray("keep me"));
+        QCOMPARE(MessageBox::log().last().title, QString("保存エラー"));
+        QVERIFY(MessageBox::log().last().text.startsWith("保存できませんでした！！"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"keep.txt"}));
+    }
+
+    void menuExport_unencodableCharacters_areCountedInTheMessage() {
+        MainFixture f;
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/07", food, 1, "𠮷野家");
+        Form1& m = f.open();
+        const QString path = f.ledger.dir.filePath("x.txt");
+        FileDialog::pushFileName(path);
+        m.MnuExp->trigger();
+        QVERIFY(MessageBox::log().last().text.startsWith("保存しました。"));
+        QVERIFY(MessageBox::log().last().text.contains("1文字"));
+        QVERIFY(readAll(path).contains(",?"));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"

@@ -1,0 +1,49 @@
+#include "support/MainFixture.h"
+#include <QTest>
+
+using namespace kotsu;
+using kotsu::test::MainFixture;
+
+class TestInitialise : public QObject {
+    Q_OBJECT
+private slots:
+    void noAtEitherQuestion_changesNothing() {
+        for (int noAt = 0; noAt < 2; ++noAt) {
+            MainFixture f;
+            const qint64 cat = f.ledger.addCategory("食費", "-");
+            f.ledger.addEntry("2005/03/07", cat, 1);
+            Form1& m = f.open();
+            if (noAt == 1)
+                MessageBox::pushAnswer(MessageBox::Answer::Yes);
+            MessageBox::pushAnswer(MessageBox::Answer::No);
+            m.MnuCls->trigger();
+            QCOMPARE(MessageBox::log().size(), noAt + 1);
+            QCOMPARE(f.ledger.count("明細テーブル"), 1);
+        }
+    }
+
+    void yesYes_emptiesEverything_andIdsKeepGrowing() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-", 1000);
+        f.ledger.addEntry("2005/03/07", cat, 1, "昼食");
+        f.ledger.addPhrase("昼食");
+        Form1& m = f.open();
+        m.MnuCls->trigger();
+        QCOMPARE(MessageBox::log().at(0).text, QString("全てのデータを初期化します。よろしいですか？"));
+        QCOMPARE(MessageBox::log().at(0).title, QString("確認"));
+        QCOMPARE(MessageBox::log().at(1).text, QString("この操作は取り消しが出来ません。本当に初期化しますか？"));
+        QCOMPARE(MessageBox::log().at(1).title, QString("最終確認"));
+        QCOMPARE(f.ledger.count("明細テーブル") + f.ledger.count("科目テーブル") + f.ledger.count("コメントテーブル"), 0);
+        QCOMPARE(m.Flx明細->rows(), 1);
+        QCOMPARE(m.FLx科目->rows(), 1);
+        QCOMPARE(m.Lbl集計残高->text(), QString("0"));
+        QCOMPARE(m.Lbl集計予算->text(), QString("0"));
+        QCOMPARE(m.Dat期間開始, QDate(2005, 3, 1));
+        QVERIFY(f.ledger.addCategory("新", "+") > cat);
+        m.MnuCls->trigger(); // on an empty ledger too
+        QCOMPARE(f.ledger.count("科目テーブル"), 0);
+    }
+};
+
+QTEST_MAIN(TestInitialise)
+#include "tst_initialise.moc"
