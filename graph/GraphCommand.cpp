@@ -1,4 +1,5 @@
 #include "graph/GraphCommand.h"
+#include "graph/Form5.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
 
@@ -10,6 +11,8 @@ void openGraph(MainPort& main) {
                           QStringLiteral("データなし"));
         return;
     }
+    Form5 graph(main, main.window());
+    graph.exec();
 }
 
 } // namespace kotsu

@@ -57,7 +57,8 @@ private slots:
         QStringList texts;
         for (const auto& r : MessageBox::log())
             texts << r.text + "/" + r.title;
-        QCOMPARE(texts, QStringList({"金額が不正です！！/金額エラー", "指定された科目名は無効です！！/指定エラー"}));
+        QCOMPARE(texts, QStringList({"金額が不正です！！/金額エラー",
+                                     "指定された科目名は無効です！！/指定エラー"}));
         QCOMPARE(f.summaryRow(1), QStringList({"1", "   ", "-", "1,000", "0", "1,000"}));
     }
 
@@ -174,7 +175,8 @@ private slots:
         m.MnuKamDel->trigger();
         QVERIFY(MessageBox::log().first().text.startsWith("2件のデータが科目名「雑費」"));
         QCOMPARE(f.ledger.count("明細テーブル"), 0);
-        QCOMPARE(f.ledger.column("Select * From 科目テーブル", "id"), QStringList({QString::number(b)}));
+        QCOMPARE(f.ledger.column("Select * From 科目テーブル", "id"),
+                 QStringList({QString::number(b)}));
     }
 
     void delete_withoutEntries_asksFirst_andNothingSelectedIsRefused() {
@@ -190,7 +192,8 @@ private slots:
         m.reloadAll();
         MessageBox::pushAnswer(MessageBox::Answer::Cancel);
         m.MnuKamDel->trigger();
-        QCOMPARE(MessageBox::log().first().text, QString("下記の科目を削除してもよろしいですか？\n科目名前：It's\n"));
+        QCOMPARE(MessageBox::log().first().text,
+                 QString("下記の科目を削除してもよろしいですか？\n科目名前：It's\n"));
         QCOMPARE(f.ledger.count("科目テーブル"), 1);
         m.MnuKamDel->trigger();
         QCOMPARE(f.ledger.count("科目テーブル"), 0);

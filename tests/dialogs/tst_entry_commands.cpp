@@ -87,7 +87,8 @@ private slots:
         MessageBox::pushAnswer(MessageBox::Answer::Ok);
         m.MnuMeiDel->trigger();
         QCOMPARE(MessageBox::log().first().text,
-                 QString("下記の明細を削除してもよろしいですか？\n日付：2005/03/05\n科目名：食費\n金額：1,200\nコメント：it's\n"));
+                 QString("下記の明細を削除してもよろしいですか？\n日付：2005/03/"
+                         "05\n科目名：食費\n金額：1,200\nコメント：it's\n"));
         QCOMPARE(MessageBox::log().first().title, QString("明細の削除"));
         QCOMPARE(f.ledger.count("明細テーブル"), 1);
         QCOMPARE(m.Flx明細->rows(), 2);
@@ -134,14 +135,18 @@ private slots:
             d->Cmb登録->click(); // target equal to source: nothing changes
         });
         m.MnuIkkatu->trigger();
-        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " + sql::number(a)), 2);
+        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " +
+                                 sql::number(a)),
+                 2);
         m.Flx明細->setRow(1);
         whenModal<Form7>([](Form7* d) {
             d->Cmb修正後->setCurrentIndex(1);
             d->Cmb登録->click();
         });
         m.MnuIkkatu->trigger();
-        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " + sql::number(b)), 3);
+        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " +
+                                 sql::number(b)),
+                 3);
         QCOMPARE(f.summaryRow(1).at(4), QString("0"));
         QCOMPARE(f.ledger.count("科目テーブル"), 2);
         m.Flx明細->setRow(1);
@@ -150,7 +155,9 @@ private slots:
             d->Command1->click();
         });
         m.MnuIkkatu->trigger();
-        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " + sql::number(b)), 3);
+        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " +
+                                 sql::number(b)),
+                 3);
     }
 };
 

@@ -37,12 +37,14 @@ private slots:
     void exportLine_followsTheGridTexts_data() {
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("line");
-        QTest::newRow("title") << QStringList({"No", "　　日付", "　　　科目", "　　収入", "　　支出", "　　　 コメント"})
+        QTest::newRow("title") << QStringList({"No", "　　日付", "　　　科目", "　　収入",
+                                               "　　支出", "　　　 コメント"})
                                << "No,日付,科目,収入,支出,コメント";
         QTest::newRow("expense") << QStringList({"3", "2005/03/07", "食費", "0", "1,200", "昼食"})
                                  << "3,2005/03/07,食費,0,1200,昼食";
-        QTest::newRow("seven digits") << QStringList({"1", "2005/03/07", "給与", "12,345,678", "0", ""})
-                                      << "1,2005/03/07,給与,12345678,0,";
+        QTest::newRow("seven digits")
+            << QStringList({"1", "2005/03/07", "給与", "12,345,678", "0", ""})
+            << "1,2005/03/07,給与,12345678,0,";
         QTest::newRow("negative") << QStringList({"1", "2005/03/07", "食費", "0", "-500", " x "})
                                   << "1,2005/03/07,食費,0,-500,x";
         QTest::newRow("comma") << QStringList({"1", "2005/03/07", "食費", "0", "1", "a,b"})
@@ -65,14 +67,16 @@ private slots:
         const QString csv = f.ledger.dir.filePath("out.csv");
         FileDialog::pushFileName(txt);
         m.MnuExp->trigger();
-        QCOMPARE(FileDialog::askedFilters().first(), QString("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
+        QCOMPARE(FileDialog::askedFilters().first(),
+                 QString("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
         QCOMPARE(MessageBox::log().size(), 2);
         QCOMPARE(MessageBox::log().at(0).text,
                  QString("今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"));
         QCOMPARE(MessageBox::log().at(0).buttons, MessageBox::Buttons::YesNo);
         QCOMPARE(MessageBox::log().at(1).text, QString("保存しました。"));
         QCOMPARE(MessageBox::log().at(1).title, QString("保存終了"));
-        const QString expected = "No,日付,科目,収入,支出,コメント\r\n1,2005/03/07,食費～,0,1200,昼食①\r\n";
+        const QString expected =
+            "No,日付,科目,収入,支出,コメント\r\n1,2005/03/07,食費～,0,1200,昼食①\r\n";
         QCOMPARE(decodedBySystemIconv(txt), expected);
         QVERIFY(readAll(txt).endsWith("\r\n"));
         QCOMPARE(m.Flx明細->row(), 1);
@@ -131,7 +135,8 @@ private slots:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         FileDialog::pushFileName(path);
         m.MnuExp->trigger();
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
         if (readAll(path) != "keep me" && QFileInfo(folder).isWritable())
             QSKIP("running as a user whom permissions do not stop");
         QCOMPARE(readAll(path), QByteArray("keep me"));

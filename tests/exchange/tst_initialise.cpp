@@ -29,11 +29,15 @@ private slots:
         f.ledger.addPhrase("昼食");
         Form1& m = f.open();
         m.MnuCls->trigger();
-        QCOMPARE(MessageBox::log().at(0).text, QString("全てのデータを初期化します。よろしいですか？"));
+        QCOMPARE(MessageBox::log().at(0).text,
+                 QString("全てのデータを初期化します。よろしいですか？"));
         QCOMPARE(MessageBox::log().at(0).title, QString("確認"));
-        QCOMPARE(MessageBox::log().at(1).text, QString("この操作は取り消しが出来ません。本当に初期化しますか？"));
+        QCOMPARE(MessageBox::log().at(1).text,
+                 QString("この操作は取り消しが出来ません。本当に初期化しますか？"));
         QCOMPARE(MessageBox::log().at(1).title, QString("最終確認"));
-        QCOMPARE(f.ledger.count("明細テーブル") + f.ledger.count("科目テーブル") + f.ledger.count("コメントテーブル"), 0);
+        QCOMPARE(f.ledger.count("明細テーブル") + f.ledger.count("科目テーブル") +
+                     f.ledger.count("コメントテーブル"),
+                 0);
         QCOMPARE(m.Flx明細->rows(), 1);
         QCOMPARE(m.FLx科目->rows(), 1);
         QCOMPARE(m.Lbl集計残高->text(), QString("0"));

@@ -1,0 +1,36 @@
+#pragma once
+#include "graph/Surface.h"
+#include <QFont>
+#include <QImage>
+
+namespace kotsu {
+
+// Draws on a backing image, so the window repaints what was drawn.
+class PainterSurface : public Surface {
+public:
+    explicit PainterSurface(QSize pixels);
+
+    void setForeColor(quint32 bgr) override { colour_ = bgr; }
+    void setScaleMode(int mode) override { scaleMode_ = mode; }
+    void setFontSize(double points) override;
+    void print(const QString& text) override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2) override;
+    void clear() override;
+
+    const QImage& image() const { return image_; }
+    static QColor toColor(quint32 bgr);
+
+private:
+    double px(double v) const { return scaleMode_ == Twips ? v / 15.0 : v; }
+    double unit(double pixels) const { return scaleMode_ == Twips ? pixels * 15.0 : pixels; }
+
+    QImage image_;
+    QFont font_;
+    quint32 colour_ = 0;
+    int scaleMode_ = Pixels;
+};
+
+} // namespace kotsu

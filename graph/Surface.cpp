@@ -1,0 +1,34 @@
+#include "graph/Surface.h"
+
+namespace kotsu {
+
+void RecordingSurface::print(const QString& text) {
+    calls.append({Op::Print, CurrentX, CurrentY, CurrentX, CurrentY, colour_, text});
+}
+
+double RecordingSurface::textWidth(const QString& text) const {
+    const double w = CharWidth * text.size();
+    return scaleMode == Twips ? w : w / 15;
+}
+
+double RecordingSurface::textHeight(const QString&) const {
+    return scaleMode == Twips ? CharHeight : CharHeight / 15;
+}
+
+void RecordingSurface::line(double x1, double y1, double x2, double y2) {
+    calls.append({Op::Line, x1, y1, x2, y2, colour_, {}});
+}
+
+void RecordingSurface::box(double x1, double y1, double x2, double y2) {
+    calls.append({Op::Box, x1, y1, x2, y2, colour_, {}});
+}
+
+QList<RecordingSurface::Call> RecordingSurface::of(Op op) const {
+    QList<Call> out;
+    for (const Call& c : calls)
+        if (c.op == op)
+            out << c;
+    return out;
+}
+
+} // namespace kotsu

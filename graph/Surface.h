@@ -1,0 +1,62 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+namespace kotsu {
+
+// The drawing operations the charts use, in the units of the scale mode.
+class Surface {
+public:
+    static constexpr int Twips = 1;
+    static constexpr int Pixels = 3;
+
+    virtual ~Surface() = default;
+    virtual void setForeColor(quint32 bgr) = 0; // 0x00BBGGRR
+    virtual void setScaleMode(int mode) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void print(const QString& text) = 0; // at CurrentX, CurrentY (top-left)
+    virtual double textWidth(const QString& text) const = 0;
+    virtual double textHeight(const QString& text) const = 0;
+    virtual void line(double x1, double y1, double x2, double y2) = 0;
+    virtual void box(double x1, double y1, double x2, double y2) = 0; // filled and outlined
+    virtual void clear() = 0;
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+};
+
+// Keeps every call with its coordinates and colour, and measures text by a fixed rule.
+class RecordingSurface : public Surface {
+public:
+    enum class Op { Line, Box, Print };
+    struct Call {
+        Op op;
+        double x1, y1, x2, y2; // for a print: the position in x1, y1
+        quint32 colour;
+        QString text;
+    };
+    // Measured in twips: 90 a character wide, 180 high.
+    static constexpr double CharWidth = 90;
+    static constexpr double CharHeight = 180;
+
+    void setForeColor(quint32 bgr) override { colour_ = bgr; }
+    void setScaleMode(int mode) override { scaleMode = mode; }
+    void setFontSize(double points) override { fontSize = points; }
+    void print(const QString& text) override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2) override;
+    void clear() override { calls.clear(); }
+
+    QList<Call> of(Op op) const;
+
+    QList<Call> calls;
+    int scaleMode = Pixels;
+    double fontSize = 9;
+
+private:
+    quint32 colour_ = 0;
+};
+
+} // namespace kotsu
