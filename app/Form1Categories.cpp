@@ -6,7 +6,7 @@
 #include "dialogs/Form7.h"
 #include "ledger/Database.h"
 #include "ledger/Queries.h"
-#include "ledger/Quote.h"
+#include "ledger/Totals.h"
 #include <QComboBox>
 #include <QLabel>
 
@@ -72,18 +72,13 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
     for (QComboBox* c : registration)
         c->addItems(names);
 
-    const QString period = QStringLiteral(" 科目名前 Like ") +
-                           sql::likePattern(QStringLiteral("*")) +
-                           QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
-                           QStringLiteral(" and ") + sql::date(EdYMD);
-    auto sum = [&](const QString& condition) {
-        return nullSafeSum(
-            db, QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
-            QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
-    };
+    const QHash<qint64, qint64> totals = periodTotalsByCategory(db, StYMD, EdYMD);
+    qint64 expense = 0;
     for (int row = 1; row < FLx科目->rows(); ++row) {
-        const qint64 total = sum(period + QStringLiteral(" and 科目ID = ") + 科目IDs[row - 1]);
+        const qint64 total = totals.value(科目IDs[row - 1].toLongLong(), 0);
         FLx科目->setTextMatrix(row, 4, formatAmount(total));
+        if (FLx科目->textMatrix(row, 2) == QLatin1String("-"))
+            expense += total;
     }
     for (int row = 1; row < FLx科目->rows(); ++row) {
         if (FLx科目->textMatrix(row, 2) != QLatin1String("-"))
@@ -94,7 +89,6 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
     }
     FLx科目->setRedraw(true);
 
-    const qint64 expense = sum(period + QStringLiteral(" and 収支 = '-'"));
     Lbl集計予算->setText(formatAmount(budgetTotal));
     Lbl集計支出2->setText(formatAmount(expense));
     setTotalColour(Lbl集計差額, budgetTotal - expense);

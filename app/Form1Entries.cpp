@@ -5,6 +5,7 @@
 #include "ledger/Database.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
+#include "ledger/Totals.h"
 #include <QComboBox>
 #include <QLabel>
 
@@ -45,39 +46,40 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     const QString countSql =
         QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + where;
     int r = 1;
+    // The period totals are the sums of the very rows listed, taken while walking them.
+    qint64 income = 0;
+    qint64 expense = 0;
     const auto sizeGrid = [this](qint64 count) { Flx明細->setRows(int(count) + 1); };
     walkCounted(
         db, rowsSql, countSql,
         [&](Recordset& rs) {
-            const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
-            const bool income = rs.text(QStringLiteral("収支")) == QLatin1String("+");
+            const qint64 amount = rs.number(QStringLiteral("金額"));
+            const QString text = formatAmount(amount);
+            const QString sign = rs.text(QStringLiteral("収支"));
+            const bool isIncome = sign == QLatin1String("+");
+            if (isIncome)
+                income += amount;
+            else if (sign == QLatin1String("-"))
+                expense += amount;
             Flx明細->setTextMatrix(r, 0, QString::number(r));
             Flx明細->setTextMatrix(r, 1, rs.text(QStringLiteral("日付")));
             Flx明細->setTextMatrix(r, 2, rs.text(QStringLiteral("科目名前")));
-            Flx明細->setTextMatrix(r, 3, income ? amount : QStringLiteral("0"));
-            Flx明細->setTextMatrix(r, 4, income ? QStringLiteral("0") : amount);
+            Flx明細->setTextMatrix(r, 3, isIncome ? text : QStringLiteral("0"));
+            Flx明細->setTextMatrix(r, 4, isIncome ? QStringLiteral("0") : text);
             Flx明細->setTextMatrix(r, 5, rs.text(QStringLiteral("コメント")));
             ++r;
         },
         sizeGrid);
     Flx明細->setRedraw(true);
 
-    auto sum = [&](const QString& condition) {
-        return nullSafeSum(
-            db, QStringLiteral("Select sum(金額) as SumKin From 明細クエリ Where") + condition,
-            QStringLiteral("Select count(金額) as SumKin From 明細クエリ Where") + condition);
-    };
-    const qint64 income = sum(where + QStringLiteral(" and 収支 = '+'"));
-    const qint64 expense = sum(where + QStringLiteral(" and 収支 = '-'"));
     Lbl集計収入->setText(formatAmount(income));
     Lbl集計支出->setText(formatAmount(expense));
     setTotalColour(Lbl集計合計, income - expense);
     Lbl集計合計->setText(formatAmount(income - expense));
 
-    const qint64 allIncome = sum(QStringLiteral(" 収支 = '+'"));
-    const qint64 allExpense = sum(QStringLiteral(" 収支 = '-'"));
-    setTotalColour(Lbl集計残高, allIncome - allExpense);
-    Lbl集計残高->setText(formatAmount(allIncome - allExpense));
+    const SignTotals all = allTimeTotals(db);
+    setTotalColour(Lbl集計残高, all.income - all.expense);
+    Lbl集計残高->setText(formatAmount(all.income - all.expense));
 }
 
 } // namespace kotsu

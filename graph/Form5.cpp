@@ -1,6 +1,5 @@
 #include "graph/Form5.h"
 #include "common/values.h"
-#include "datepick/DateMod.h"
 #include "graph/GraphMod.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
@@ -8,6 +7,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui/MainPort.h"
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -211,21 +211,22 @@ void Form5::drawCategoriesByMonth(Surface& s) {
                     names << rs.text(QStringLiteral("科目名前"));
                 });
     QList<std::array<qint64, 12>> table(ids.size(), std::array<qint64, 12>{});
-    for (int j = 0; j < ids.size(); ++j) {
-        for (int t = 0; t < 12; ++t) {
-            const QString m = QString::number(t + 1).rightJustified(2, QLatin1Char('0'));
-            const QString last = Fnc月末日(parseDate(y + m + QStringLiteral("/01")));
-            const QString range = QStringLiteral(" and 日付 Between #") + y + m +
-                                  QStringLiteral("/01# and #") + y + m + QLatin1Char('/') + last +
-                                  QLatin1Char('#');
-            table[j][t] = nullSafeSum(
-                db,
-                QStringLiteral("Select sum(金額) as reccnt From 明細クエリ Where 科目ID = ") +
-                    ids[j] + range,
-                QStringLiteral("Select count(金額) as reccnt From 明細クエリ Where 科目ID = ") +
-                    ids[j] + range,
-                QStringLiteral("reccnt"));
-        }
+    QHash<qint64, int> indexOf;
+    for (int j = 0; j < ids.size(); ++j)
+        indexOf.insert(ids[j].toLongLong(), j);
+    // One grouped query for the year gives every category's monthly sum; months without
+    // entries stay 0, as the paired count would have made them.
+    Recordset rs =
+        db.openRecordset(QStringLiteral("Select 科目ID, substr(日付, 6, 2) as 月, sum(金額) as "
+                                        "reccnt From 明細テーブル Where 日付 "
+                                        "Between #") +
+                         y + QStringLiteral("01/01# and #") + y +
+                         QStringLiteral("12/31# Group by 科目ID, substr(日付, 6, 2)"));
+    for (; !rs.atEnd(); rs.moveNext()) {
+        const auto j = indexOf.find(rs.number(QStringLiteral("科目ID")));
+        const int t = rs.text(QStringLiteral("月")).toInt() - 1;
+        if (j != indexOf.end() && t >= 0 && t < 12)
+            table[*j][t] = rs.number(QStringLiteral("reccnt"));
     }
     db.close();
     categoryTrendChart(s, Placement{}, table, names, monthLabels());

@@ -2,6 +2,7 @@
 #include "ledger/JetLike.h"
 #include "ledger/JetSql.h"
 #include "ledger/LedgerError.h"
+#include <cstring>
 #include <sqlite3.h>
 
 namespace kotsu {
@@ -12,6 +13,20 @@ namespace {
 void likeFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
+        return;
+    }
+    const char* pattern = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int patternBytes = sqlite3_value_bytes(argv[0]);
+    // The list's everyday patterns: "*" for all categories, a plain name for one.
+    if (patternBytes == 1 && pattern[0] == '*') {
+        sqlite3_result_int(ctx, 1);
+        return;
+    }
+    if (!std::strpbrk(pattern, "*?#[")) {
+        const char* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+        const int textBytes = sqlite3_value_bytes(argv[1]);
+        sqlite3_result_int(ctx, textBytes == patternBytes &&
+                                    std::memcmp(text, pattern, size_t(textBytes)) == 0);
         return;
     }
     auto str = [](sqlite3_value* v) {

@@ -92,7 +92,7 @@ Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& s
     Statement s(db_, translatedSql);
     const int cols = sqlite3_column_count(s.st);
     for (int c = 0; c < cols; ++c)
-        columns_ << QString::fromUtf8(sqlite3_column_name(s.st, c)).toLower();
+        columns_ << QString::fromUtf8(sqlite3_column_name(s.st, c));
     int rc;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
         QList<QVariant> row;
@@ -121,7 +121,10 @@ Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& s
 }
 
 int Recordset::column(const QString& field) const {
-    const int c = columns_.indexOf(field.toLower());
+    int c = -1;
+    for (int i = 0; i < columns_.size() && c < 0; ++i)
+        if (columns_[i].compare(field, Qt::CaseInsensitive) == 0)
+            c = i;
     if (c < 0)
         throw LedgerError(3265,
                           QStringLiteral("コレクションに項目 '%1' が見つかりません。").arg(field));

@@ -30,8 +30,8 @@ CREATE VIEW 明細クエリ AS
     FROM 明細テーブル m JOIN 科目テーブル k ON m.科目ID = k.ID;
 CREATE TRIGGER 明細クエリ_削除 INSTEAD OF DELETE ON 明細クエリ
     BEGIN DELETE FROM 明細テーブル WHERE ID = OLD.ID; END;
-CREATE INDEX 明細_日付 ON 明細テーブル(日付);
-CREATE INDEX 明細_科目_日付 ON 明細テーブル(科目ID, 日付);
+CREATE INDEX 明細_日付_科目 ON 明細テーブル(日付, 科目ID);
+CREATE INDEX 明細_科目_金額 ON 明細テーブル(科目ID, 金額);
 CREATE INDEX 科目_名前 ON 科目テーブル(科目名前);
 CREATE INDEX コメント_名前 ON コメントテーブル(コメント名前);
 )SQL";
