@@ -2,6 +2,7 @@
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
 #include "exchange/Import.h"
+#include "ledger/Backup.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Reset.h"
 #include "ui/ErrorReport.h"
@@ -13,6 +14,18 @@
 namespace kotsu {
 
 namespace {
+
+// A wipe goes ahead only once the ledger is safe in its backup.
+bool backedUp(MainPort& main) {
+    try {
+        backupLedger(main.ledgerPath());
+        return true;
+    } catch (const LedgerError& e) {
+        MessageBox::error(main.window(), QStringLiteral("バックアップを作成できませんでした！！\n") + e.description(),
+                          QStringLiteral("ﾊﾞｯｸｱｯﾌﾟエラー"));
+        return false;
+    }
+}
 
 bool askYes(MainPort& main, const QString& text, const QString& title) {
     return MessageBox::show(main.window(), text, title, MessageBox::Icon::None,
@@ -68,6 +81,8 @@ void ExchangeCommands::MnuCls_Click() {
     if (!askYes(main_, QStringLiteral("この操作は取り消しが出来ません。本当に初期化しますか？"),
                 QStringLiteral("最終確認")))
         return;
+    if (!backedUp(main_))
+        return;
     try {
         resetLedger(main_.ledgerPath());
     } catch (const LedgerError& e) {
@@ -90,6 +105,8 @@ void ExchangeCommands::MnuInp_Click() {
     const QString path = FileDialog::getOpenFileName(
         main_.window(), QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
     if (path.isEmpty())
+        return;
+    if (!backedUp(main_))
         return;
     const ImportOutcome outcome = importOldLedger(path, main_.ledgerPath());
     if (!outcome.ok) {

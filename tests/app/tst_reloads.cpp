@@ -140,6 +140,23 @@ private slots:
         QCOMPARE(m.Lbl集計残高->text(), QString("5,000"));
         QVERIFY(!MainFixture::isRed(m.Lbl集計残高));
     }
+
+    void entryOfADeletedCategory_countsNowhere() {
+        MainFixture f;
+        const qint64 salary = f.ledger.addCategory("給与", "+");
+        const qint64 gone = f.ledger.addCategory("消えた科目", "-");
+        f.ledger.addEntry("2005/03/02", salary, 1000);
+        f.ledger.addEntry("2005/03/03", gone, 400);
+        {
+            Database db(f.ledger.path);
+            db.exec(QString("DELETE FROM 科目テーブル WHERE ID = %1").arg(gone));
+        }
+        Form1& m = f.open();
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(m.Lbl集計支出->text(), QString("0"));
+        QCOMPARE(m.Lbl集計支出2->text(), QString("0"));
+        QCOMPARE(m.Lbl集計残高->text(), QString("1,000"));
+    }
 };
 
 QTEST_MAIN(TestReloads)

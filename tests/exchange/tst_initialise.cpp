@@ -1,4 +1,7 @@
+#include "ledger/Backup.h"
 #include "support/MainFixture.h"
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace kotsu;
@@ -46,6 +49,29 @@ private slots:
         QVERIFY(f.ledger.addCategory("新", "+") > cat);
         m.MnuCls->trigger(); // on an empty ledger too
         QCOMPARE(f.ledger.count("科目テーブル"), 0);
+    }
+
+    void backupThatCannotBeWritten_stopsTheWipe() {
+        MainFixture f;
+        f.ledger.addCategory("食費", "-");
+        Form1& m = f.open();
+        QVERIFY(QDir().mkdir(f.ledger.path + ".bak")); // a folder stands where the backup goes
+        m.MnuCls->trigger();
+        QCOMPARE(MessageBox::log().size(), 3);
+        QCOMPARE(MessageBox::log().last().title, QString("ﾊﾞｯｸｱｯﾌﾟエラー"));
+        QVERIFY(MessageBox::log().last().text.startsWith("バックアップを作成できませんでした！！"));
+        QCOMPARE(f.ledger.count("科目テーブル"), 1);
+        QVERIFY(!QFile::exists(f.ledger.path + ".bak.new"));
+    }
+
+    void backup_replacesThePreviousGeneration() {
+        MainFixture f;
+        f.ledger.addCategory("A", "+");
+        backupLedger(f.ledger.path);
+        f.ledger.addCategory("B", "+");
+        backupLedger(f.ledger.path);
+        Database backup(f.ledger.path + ".bak");
+        QCOMPARE(readCount(backup, "Select count(ID) as RecCnt From 科目テーブル"), 2);
     }
 };
 
