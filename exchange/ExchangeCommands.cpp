@@ -21,7 +21,9 @@ bool backedUp(MainPort& main) {
         backupLedger(main.ledgerPath());
         return true;
     } catch (const LedgerError& e) {
-        MessageBox::error(main.window(), QStringLiteral("バックアップを作成できませんでした！！\n") + e.description(),
+        MessageBox::error(main.window(),
+                          QStringLiteral("バックアップを作成できませんでした！！\n") +
+                              e.description(),
                           QStringLiteral("ﾊﾞｯｸｱｯﾌﾟエラー"));
         return false;
     }

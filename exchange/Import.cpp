@@ -1,11 +1,171 @@
 #include "exchange/Import.h"
+#include "common/values.h"
+#include "ledger/Database.h"
+#include "ledger/LedgerError.h"
+#include "ledger/Reset.h"
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+#include <sqlite3.h>
 
 namespace kotsu {
 
-ImportOutcome importOldLedger(const QString&, const QString&) {
-    ImportOutcome out;
-    out.reason = QStringLiteral("この版では旧形式のファイルをまだ読めません。");
-    return out;
+namespace {
+
+const QString categoriesTable = QStringLiteral("項目");
+const QString entriesTable = QStringLiteral("明細");
+const QString unknownCategory = QStringLiteral("不明な科目");
+
+std::optional<QString> checkTable(const JetTableRows& t, const QStringList& columns) {
+    if (!t.found)
+        return QStringLiteral("テーブル「%1」がありません。").arg(t.name);
+    for (const QString& c : columns)
+        if (t.column(c) < 0)
+            return QStringLiteral("テーブル「%1」に列「%2」がありません。").arg(t.name, c);
+    if (t.rows.size() != t.declaredRows)
+        return QStringLiteral(
+                   "テーブル「%1」は%2件のはずが%3件しか読めません（ファイルが壊れています）。")
+            .arg(t.name)
+            .arg(t.declaredRows)
+            .arg(t.rows.size());
+    return std::nullopt;
+}
+
+// A value that must be present; the reason names its table, row and column.
+std::optional<QString> required(const JetTableRows& t, int row, const QString& column,
+                                QString& out) {
+    const JetValue& v = t.rows[row][t.column(column)];
+    if (v.isNull)
+        return QStringLiteral("テーブル「%1」の%2件目の「%3」が空です。")
+            .arg(t.name)
+            .arg(row + 1)
+            .arg(column);
+    out = v.text;
+    return std::nullopt;
+}
+
+// The old category position: a whole number within the old list, else none.
+std::optional<int> position(const QString& text, int count) {
+    bool ok = false;
+    const double v = toHalfWidth(text).trimmed().toDouble(&ok);
+    if (!ok || std::floor(v) != v || v < 0 || v >= count)
+        return std::nullopt;
+    return int(v);
+}
+
+qint64 lastId(Database& db) {
+    return sqlite3_last_insert_rowid(db.handle());
+}
+
+} // namespace
+
+std::optional<QString> checkOldLedger(const JetReadResult& read, OldLedger& out) {
+    if (!read.ok)
+        return read.error;
+    const JetTableRows& cats = read.tables.value(0);
+    const JetTableRows& ents = read.tables.value(1);
+    const QStringList catColumns = {QStringLiteral("名前"), QStringLiteral("収支出")};
+    const QStringList entColumns = {QStringLiteral("年月日"), QStringLiteral("科目"),
+                                    QStringLiteral("収入"), QStringLiteral("支出"),
+                                    QStringLiteral("備考")};
+    if (auto why = checkTable(cats, catColumns))
+        return why;
+    if (auto why = checkTable(ents, entColumns))
+        return why;
+    out = {};
+    for (int r = 0; r < cats.rows.size(); ++r) {
+        OldLedger::Category c;
+        if (auto why = required(cats, r, catColumns[0], c.name))
+            return why;
+        if (auto why = required(cats, r, catColumns[1], c.sign))
+            return why;
+        out.categories << c;
+    }
+    for (int r = 0; r < ents.rows.size(); ++r) {
+        OldLedger::Entry e;
+        for (auto [column, field] :
+             {std::pair{0, &e.date}, {1, &e.category}, {2, &e.income}, {3, &e.expense}})
+            if (auto why = required(ents, r, entColumns[column], *field))
+                return why;
+        if (!parseDate(e.date).isValid())
+            return QStringLiteral("テーブル「明細」の%1件目の「年月日」が日付ではありません。")
+                .arg(r + 1);
+        const auto income = toYen(e.income);
+        if (!(income && *income > 0) && !toYen(e.expense))
+            return QStringLiteral("テーブル「明細」の%1件目の金額が数値ではありません。")
+                .arg(r + 1);
+        const JetValue& remark = ents.rows[r][ents.column(entColumns[4])];
+        e.remark = remark.isNull ? QString() : remark.text;
+        out.entries << e;
+    }
+    return std::nullopt;
+}
+
+void writeImport(Database& db, const OldLedger& old) {
+    resetLedger(db);
+    Recordset categories = db.openTable(QStringLiteral("科目テーブル"));
+    QHash<QString, qint64> firstIdOf;
+    for (const auto& c : old.categories) {
+        categories.addNew();
+        categories.setValue(QStringLiteral("科目名前"), c.name);
+        categories.setValue(QStringLiteral("収支"), c.sign);
+        categories.update();
+        // Every lookup by name takes the first category of that name.
+        if (!firstIdOf.contains(c.name))
+            firstIdOf.insert(c.name, lastId(db));
+    }
+    categories.addNew();
+    categories.setValue(QStringLiteral("科目名前"), unknownCategory);
+    categories.setValue(QStringLiteral("収支"), QStringLiteral("+"));
+    categories.update();
+    const qint64 unknownId = firstIdOf.value(unknownCategory, lastId(db));
+
+    Recordset entries = db.openTable(QStringLiteral("明細テーブル"));
+    for (const auto& e : old.entries) {
+        const auto at = position(e.category, int(old.categories.size()));
+        const qint64 categoryId = at ? firstIdOf.value(old.categories[*at].name) : unknownId;
+        const auto income = toYen(e.income);
+        entries.addNew();
+        entries.setValue(QStringLiteral("日付"), e.date);
+        entries.setValue(QStringLiteral("科目ID"), categoryId);
+        entries.setValue(QStringLiteral("金額"),
+                         income && *income > 0 ? *income : *toYen(e.expense));
+        entries.setValue(QStringLiteral("コメント"), e.remark);
+        entries.update();
+    }
+
+    QStringList remarks;
+    for (const auto& e : old.entries)
+        if (!e.remark.isEmpty())
+            remarks << e.remark;
+    std::sort(remarks.begin(), remarks.end());
+    remarks.erase(std::unique(remarks.begin(), remarks.end()), remarks.end());
+    Recordset phrases = db.openTable(QStringLiteral("コメントテーブル"));
+    for (const QString& r : remarks) {
+        phrases.addNew();
+        phrases.setValue(QStringLiteral("コメント名前"), r);
+        phrases.update();
+    }
+}
+
+ImportOutcome importOldLedger(const QString& oldFile, const QString& ledgerPath) {
+    ImportOutcome outcome;
+    OldLedger old;
+    if (auto why = checkOldLedger(readJetTables(oldFile, {categoriesTable, entriesTable}), old)) {
+        outcome.reason = *why;
+        return outcome;
+    }
+    try {
+        Database db(ledgerPath);
+        Transaction t(db);
+        writeImport(db, old);
+        t.commit();
+    } catch (const LedgerError& e) {
+        outcome.reason = e.description();
+        return outcome;
+    }
+    outcome.ok = true;
+    return outcome;
 }
 
 } // namespace kotsu

@@ -6,7 +6,9 @@
 
 namespace kotsu {
 
-QString backupPath(const QString& ledgerPath) { return ledgerPath + QStringLiteral(".bak"); }
+QString backupPath(const QString& ledgerPath) {
+    return ledgerPath + QStringLiteral(".bak");
+}
 
 void backupLedger(const QString& ledgerPath) {
     const QString target = backupPath(ledgerPath);
@@ -15,8 +17,8 @@ void backupLedger(const QString& ledgerPath) {
     {
         Database source(ledgerPath);
         sqlite3* dest = nullptr;
-        int rc = sqlite3_open_v2(temp.toUtf8().constData(), &dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                 nullptr);
+        int rc = sqlite3_open_v2(temp.toUtf8().constData(), &dest,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc == SQLITE_OK) {
             sqlite3_backup* b = sqlite3_backup_init(dest, "main", source.handle(), "main");
             if (b) {

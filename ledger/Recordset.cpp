@@ -196,13 +196,32 @@ void Recordset::update() {
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE ID=?")
                   .arg(quoteIdent(source_), sets.join(QLatin1Char(',')));
     }
-    Statement s(db_, sql);
-    int index = 1;
-    for (const auto& p : pending_)
-        bind(s.st, index++, p.first, p.second);
-    if (mode_ == Mode::Editing)
+    if (mode_ == Mode::Adding) {
+        if (sql != insertSql_) {
+            sqlite3_stmt* st = nullptr;
+            const QByteArray b = sql.toUtf8();
+            if (sqlite3_prepare_v2(db_, b.constData(), int(b.size()), &st, nullptr) != SQLITE_OK)
+                throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+            insert_.reset(st, sqlite3_finalize);
+            insertSql_ = sql;
+        }
+        sqlite3_stmt* st = insert_.get();
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        int index = 1;
+        for (const auto& p : pending_)
+            bind(st, index++, p.first, p.second);
+        if (sqlite3_step(st) != SQLITE_DONE)
+            throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+        sqlite3_reset(st);
+    } else {
+        Statement s(db_, sql);
+        int index = 1;
+        for (const auto& p : pending_)
+            bind(s.st, index++, p.first, p.second);
         sqlite3_bind_int64(s.st, index, value(QStringLiteral("id")).toLongLong());
-    s.runToEnd();
+        s.runToEnd();
+    }
     mode_ = Mode::Browse;
     pending_.clear();
 }

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace kotsu {
 
@@ -42,6 +44,9 @@ private:
     int pos_ = 0;
     enum class Mode { Browse, Adding, Editing } mode_ = Mode::Browse;
     QList<QPair<QString, QVariant>> pending_;
+    // Appending many rows reuses one prepared statement.
+    QString insertSql_;
+    std::shared_ptr<sqlite3_stmt> insert_;
 };
 
 } // namespace kotsu
