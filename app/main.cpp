@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "exchange/JetLedger.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Schema.h"
 #include "ui/ErrorReport.h"
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
     // The ledger lives beside the executable.
     const QString ledger =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu.mdb"));
+    // The Windows program's own ledger is taken over once, on the first start.
+    if (kotsu::takeOverJetLedger(ledger) == kotsu::TakeOver::Refused)
+        return 1;
     std::unique_ptr<kotsu::Form1> main;
     try {
         kotsu::ensureLedger(ledger);

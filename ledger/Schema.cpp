@@ -36,6 +36,8 @@ CREATE INDEX 科目_名前 ON 科目テーブル(科目名前);
 CREATE INDEX コメント_名前 ON コメントテーブル(コメント名前);
 )SQL";
 
+} // namespace
+
 void createLedger(const QString& path) {
     // Built under another name and renamed, so no half-made ledger is ever left behind.
     const QString temp = path + QStringLiteral(".new");
@@ -59,6 +61,8 @@ void createLedger(const QString& path) {
         throw LedgerError(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
     }
 }
+
+namespace {
 
 void checkLedger(const QString& path) {
     Database db(path);

@@ -10,4 +10,7 @@ constexpr int LedgerVersion = 1;
 // file as it was.
 void ensureLedger(const QString& path);
 
+// Creates an empty ledger at path, complete or not at all.
+void createLedger(const QString& path);
+
 } // namespace kotsu

@@ -1,0 +1,131 @@
+#include "exchange/JetLedger.h"
+#include "support/JetWriter.h"
+#include "support/MainFixture.h"
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTest>
+
+using namespace kotsu;
+using kotsu::test::JetColumn;
+using kotsu::test::JetTable;
+using kotsu::test::MainFixture;
+
+namespace {
+
+QList<JetTable> windowsLedger(bool withComments = true) {
+    JetTable cats{"科目テーブル",
+                  {{"ID", JetColumn::Long},
+                   {"科目名前", JetColumn::Text},
+                   {"収支", JetColumn::Text},
+                   {"予算", JetColumn::Long}},
+                  {{1, "給与", "+", 0}, {5, "食費", "-", 30000}, {9, "It's \"外食\"", "-", 5000}}};
+    JetTable entries{"明細テーブル",
+                     {{"ID", JetColumn::Long},
+                      {"日付", JetColumn::DateTime},
+                      {"科目ID", JetColumn::Long},
+                      {"金額", JetColumn::Long},
+                      {"コメント", JetColumn::Text}},
+                     {{3, QDate(2005, 3, 1), 1, 250000, ""},
+                      {4, QDate(2005, 3, 2), 5, 1200, "昼食"},
+                      {10, QDate(2005, 3, 3), 9, 3000, "say \"hi\" it's"},
+                      {11, QDate(2005, 3, 4), 7, 999, "科目なし"}}};
+    JetTable comments{"コメントテーブル",
+                      {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}},
+                      {{2, "昼食"}, {8, "say \"hi\" it's"}}};
+    QList<JetTable> tables{cats, entries};
+    if (withComments)
+        tables << comments;
+    return tables;
+}
+
+QByteArray digest(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class TestJetLedger : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsLedger_isTakenOverWithItsIds() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kotsu.mdb");
+        QVERIFY(test::writeJet4(path, windowsLedger()));
+        const QByteArray original = digest(path);
+        MessageBox::setScripted(true);
+        MessageBox::reset();
+        QCOMPARE(takeOverJetLedger(path), TakeOver::Converted);
+        QCOMPARE(digest(path + ".jet"), original);
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("データの引き継ぎ"));
+        QVERIFY(MessageBox::log().first().text.endsWith(path + ".jet"));
+        QCOMPARE(takeOverJetLedger(path), TakeOver::NotJet);
+
+        ensureLedger(path);
+        Database db(path);
+        auto column = [&](const QString& sql, const QString& field) {
+            QStringList out;
+            for (Recordset rs = db.openRecordset(sql); !rs.atEnd(); rs.moveNext())
+                out << rs.text(field);
+            return out;
+        };
+        QCOMPARE(column("Select * From 科目テーブル Order by ID Asc", "ID"),
+                 QStringList({"1", "5", "9"}));
+        QCOMPARE(column("Select * From 科目テーブル Order by ID Asc", "科目名前"),
+                 QStringList({"給与", "食費", "It's \"外食\""}));
+        QCOMPARE(column("Select * From 明細テーブル Order by ID Asc", "ID"),
+                 QStringList({"3", "4", "10", "11"}));
+        QCOMPARE(
+            column("Select * From 明細クエリ Order by ID Asc", "コメント"),
+            QStringList({"", "昼食",
+                         "say \"hi\" it's"})); // the entry of a missing category is kept, unseen
+        QCOMPARE(column("Select * From 明細テーブル Where ID = 4", "日付"),
+                 QStringList({"2005/03/02"}));
+        QCOMPARE(column("Select * From コメントテーブル Order by ID Asc", "ID"),
+                 QStringList({"2", "8"}));
+        Recordset rs = db.openTable("科目テーブル");
+        rs.addNew();
+        rs.setValue("科目名前", "新");
+        rs.update();
+        QCOMPARE(column("Select max(ID) as m From 科目テーブル", "m"), QStringList({"10"}));
+    }
+
+    void mainWindow_showsTheTakenOverTotals() {
+        MainFixture f(QDate(2005, 3, 7));
+        QFile::remove(f.ledger.path);
+        QVERIFY(test::writeJet4(f.ledger.path, windowsLedger()));
+        QCOMPARE(takeOverJetLedger(f.ledger.path), TakeOver::Converted);
+        Form1& m = f.open();
+        QCOMPARE(m.Lbl集計収入->text(), QString("250,000"));
+        QCOMPARE(m.Lbl集計支出->text(), QString("4,200"));
+        QCOMPARE(m.Lbl集計予算->text(), QString("35,000"));
+    }
+
+    void damagedOrIncompleteJetLedger_isLeftExactlyAsItIs() {
+        for (int damage = 0; damage < 2; ++damage) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("kotsu.mdb");
+            QVERIFY(test::writeJet4(path, windowsLedger(damage == 0)));
+            if (damage == 0) {
+                QFile f(path);
+                f.open(QIODevice::ReadWrite);
+                f.resize(f.size() - 4096);
+            }
+            const QByteArray before = digest(path);
+            MessageBox::setScripted(true);
+            MessageBox::reset();
+            QCOMPARE(takeOverJetLedger(path), TakeOver::Refused);
+            QCOMPARE(digest(path), before);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kotsu.mdb"}));
+            QCOMPARE(MessageBox::log().first().title, QString("ファイルエラー"));
+            if (damage == 1)
+                QVERIFY(MessageBox::log().first().text.endsWith(
+                    "テーブル「コメントテーブル」がありません。"));
+        }
+    }
+};
+
+QTEST_MAIN(TestJetLedger)
+#include "tst_jetledger.moc"
