@@ -3,6 +3,7 @@
 #include "datepick/DateMod.h"
 #include "ui/Fonts.h"
 #include "ui/MainPort.h"
+#include "ui/Style.h"
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -17,11 +18,6 @@ namespace {
 
 constexpr int FirstYear = 1980;
 constexpr int LastYear = 2099;
-
-// The form was laid out in twips; 15 twips make a pixel.
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 QString twoDigits(const QString& number) {
     return number.rightJustified(2, QLatin1Char('0'));
@@ -71,10 +67,8 @@ void Form2::buildControls() {
 
     auto* title = new QLabel(QStringLiteral("カレンダ"), this);
     title->setGeometry(twips(150, 240, 1005, 255));
-    title->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
-    auto* rule = new QFrame(this);
-    rule->setGeometry(twips(120, 450, 4605, 45));
-    rule->setStyleSheet(QStringLiteral("background: rgb(255,128,0);"));
+    styleFormTitle(title);
+    orangeRule(this, twips(120, 450, 4605, 45));
 
     LstY = new QListWidget(this);
     LstY->setObjectName(QStringLiteral("LstY"));

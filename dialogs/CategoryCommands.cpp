@@ -47,13 +47,26 @@ void CategoryCommands::MnuKamAdd_Click() {
     showForm4();
 }
 
-void CategoryCommands::MnuKamEdit_Click() {
+std::optional<int> CategoryCommands::selectedRow() {
     const int row = main_.summaryRow();
     if (main_.summaryRows() <= 1 || row < 1) {
         MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"),
                           selectionTitle);
-        return;
+        return std::nullopt;
     }
+    return row;
+}
+
+void CategoryCommands::categoryNotFound() {
+    MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                      selectionTitle);
+}
+
+void CategoryCommands::MnuKamEdit_Click() {
+    const auto selected = selectedRow();
+    if (!selected)
+        return;
+    const int row = *selected;
     const QString name = main_.summaryCell(row, 1);
     qint64 id = 0;
     try {
@@ -61,8 +74,7 @@ void CategoryCommands::MnuKamEdit_Click() {
         Recordset rs = db.openRecordset(
             QStringLiteral("select * from 科目テーブル where 科目名前 =") + sql::text(name));
         if (rs.atEnd()) {
-            MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                              selectionTitle);
+            categoryNotFound();
             return;
         }
         id = rs.number(QStringLiteral("id"));
@@ -82,21 +94,17 @@ void CategoryCommands::MnuKamEdit_Click() {
 }
 
 void CategoryCommands::MnuKamDel_Click() {
-    const int row = main_.summaryRow();
-    if (main_.summaryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"),
-                          selectionTitle);
+    const auto row = selectedRow();
+    if (!row)
         return;
-    }
-    const QString name = main_.summaryCell(row, 1);
+    const QString name = main_.summaryCell(*row, 1);
     const QString byName = QStringLiteral(" 科目名前 = ") + sql::text(name);
     try {
         Database db(main_.ledgerPath());
         Recordset category =
             db.openRecordset(QStringLiteral("Select * from 科目テーブル Where") + byName);
         if (category.atEnd()) {
-            MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                              selectionTitle);
+            categoryNotFound();
             return;
         }
         const QString entriesSql = QStringLiteral("Select * From 明細クエリ Where") + byName;

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 
 namespace kotsu {
 
@@ -20,6 +21,8 @@ public:
     Form4* form4() const { return form4_.get(); }
 
 private:
+    std::optional<int> selectedRow();
+    void categoryNotFound();
     Form4& loadForm4();
     void showForm4();
 

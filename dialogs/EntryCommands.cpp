@@ -45,6 +45,11 @@ std::optional<EntryRow> EntryCommands::currentRow() {
     return r;
 }
 
+void EntryCommands::categoryNotFound() {
+    MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
+                      selectionTitle);
+}
+
 void EntryCommands::notFound() {
     MessageBox::error(main_.window(), QStringLiteral("指定された明細が見つかりません！！"),
                       selectionTitle);
@@ -56,8 +61,7 @@ void EntryCommands::MnuMeiEdit_Click() {
         return;
     const int categoryIndex = form3_.Cmb登録科目->findText(row->category);
     if (categoryIndex < 0) {
-        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                          selectionTitle);
+        categoryNotFound();
         return;
     }
     try {
@@ -113,8 +117,7 @@ void EntryCommands::MnuIkkatu_Click() {
         return;
     const int index = form7_.Cmb修正後->findText(row->category);
     if (index < 0) {
-        MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                          selectionTitle);
+        categoryNotFound();
         return;
     }
     form7_.Lbl修正前->setText(row->category);

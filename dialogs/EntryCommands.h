@@ -29,6 +29,7 @@ public:
 private:
     std::optional<EntryRow> currentRow();
     void notFound();
+    void categoryNotFound();
 
     MainPort& main_;
     Form3& form3_;

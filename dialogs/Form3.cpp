@@ -8,6 +8,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@ namespace kotsu {
 Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     setWindowTitle(QStringLiteral("明細の修正"));
     Label1 = new QLabel(QStringLiteral("修　正"), this);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    styleFormTitle(Label1);
     Lbl登録日付 = new QLabel(this);
     Lbl登録日付->setObjectName(QStringLiteral("Lbl登録日付"));
     Lbl登録日付->setFrameStyle(QFrame::Panel | QFrame::Sunken);

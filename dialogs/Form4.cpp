@@ -7,6 +7,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ void writeCategory(Recordset& rs, const QString& name, bool expense, qint32 budg
 Form4::Form4(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     setWindowTitle(QStringLiteral("科目の新規追加"));
     Lblタイトル = new QLabel(QStringLiteral("新　規"), this);
-    Lblタイトル->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    styleFormTitle(Lblタイトル);
     Txt科目名 = new QLineEdit(this);
     Txt科目名->setMinimumWidth(160);
     Opt収支[0] = new QRadioButton(QStringLiteral("収入"), this);

@@ -5,6 +5,7 @@
 #include "ledger/Quote.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
+#include "ui/Style.h"
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -12,21 +13,13 @@
 
 namespace kotsu {
 
-namespace {
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-} // namespace
-
 Form6::Form6(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     setWindowTitle(QStringLiteral("コメントの編集"));
     setFixedSize(6345 / 15, 6600 / 15);
     Lblタイトル = new QLabel(QStringLiteral("編　集"), this);
     Lblタイトル->setGeometry(twips(210, 240, 1500, 255));
-    Lblタイトル->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
-    auto* rule = new QFrame(this);
-    rule->setGeometry(twips(120, 480, 6105, 45));
-    rule->setStyleSheet(QStringLiteral("background: rgb(255,128,0);"));
+    styleFormTitle(Lblタイトル);
+    orangeRule(this, twips(120, 480, 6105, 45));
     LstKom = new QListWidget(this);
     LstKom->setObjectName(QStringLiteral("LstKom"));
     LstKom->setGeometry(twips(210, 720, 4305, 5520));

@@ -5,6 +5,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ namespace kotsu {
 Form7::Form7(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     setWindowTitle(QStringLiteral("一括修正"));
     Label1 = new QLabel(QStringLiteral("一括修正"), this);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+    styleFormTitle(Label1);
     Lbl修正前 = new QLabel(this);
     Lbl修正前->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Lbl修正前->setMinimumWidth(140);

@@ -1,6 +1,7 @@
 #pragma once
 // A ledger in a temporary folder, with quick ways to fill and inspect it.
 #include "ledger/Database.h"
+#include "ledger/Operations.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
 #include "ledger/Schema.h"
