@@ -72,8 +72,12 @@ void Form2::buildControls() {
 
     LstY = new QListWidget(this);
     LstY->setObjectName(QStringLiteral("LstY"));
-    LstY->setGeometry(QRect(120 / 15, 630 / 15, 1125 / 15, 300 / 15 + 6));
     LstY->setFont(gothicFont(12));
+    LstY->addItem(QStringLiteral("2000"));
+    // Exactly one row shows: the year in it is the chosen one.
+    const int oneRow = LstY->sizeHintForRow(0) + 2 * LstY->frameWidth();
+    LstY->clear();
+    LstY->setGeometry(QRect(120 / 15, 630 / 15, 1125 / 15, qMax(300 / 15, oneRow)));
     LstY->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     LstY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LstY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,6 @@
 #include "datepick/Form2.h"
 #include "support/MainFixture.h"
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -115,6 +116,24 @@ private slots:
         m.MnuMeiPop->close();
         QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, third.center());
         QVERIFY(!m.MnuMeiPop->isVisible());
+    }
+
+    void keyboard_opensTheMenuForTheCurrentRow_andTabLeavesTheGrid() {
+        MainFixture f;
+        f.ledger.addCategory("食費", "-");
+        Form1& m = f.open();
+        m.show();
+        QApplication::setActiveWindow(&m);
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        m.FLx科目->setFocus();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                  m.FLx科目->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(m.FLx科目->viewport(), &menuKey);
+        QTRY_VERIFY(m.MnuKamPop->isVisible());
+        m.MnuKamPop->close();
+        m.Flx明細->setFocus();
+        QTest::keyClick(m.Flx明細, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m.FLx科目);
     }
 };
 
