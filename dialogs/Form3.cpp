@@ -89,8 +89,8 @@ void Form3::Cmb登録_Click() {
         Database db(main_.ledgerPath());
         // The old entry goes only together with the new one's arrival.
         Transaction t(db);
-        Recordset old =
-            db.openRecordset(QStringLiteral("Select * From 明細テーブル Where ID = ") + Tag);
+        Recordset old = db.openRecordset(QStringLiteral("Select * From 明細テーブル Where ID = ") +
+                                         sql::number(Tag.toLongLong()));
         if (!old.atEnd())
             old.deleteCurrent();
         addPhraseIfNew(db, Cmb登録コメント->currentText());

@@ -5,6 +5,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace kotsu;
@@ -74,6 +76,28 @@ private slots:
         QCOMPARE(rows.rows[1][2].text, QString("1850/01/02"));
         QCOMPARE(rows.rows[2][2].text, QString("9999/12/31"));
         QVERIFY(!r.tables[1].found);
+    }
+
+    void generatedFiles_readTheSameWithMdbtoolsOwnExport() {
+        if (QStandardPaths::findExecutable("mdb-export").isEmpty())
+            QSKIP("mdbtools' command-line tools are not installed");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.mdb");
+        QVERIFY(test::writeJet4(path, {oldCategories({{"食費", "-"}, {"給与", "+"}}),
+                                       oldEntries({{QDate(2005, 3, 7), 1, 250000, 0, "it's \"ok\""},
+                                                   {QDate(2005, 3, 8), 0, 0, 1200, QVariant()}})}));
+        QProcess tables;
+        tables.start("mdb-tables", {"-1", path});
+        QVERIFY(tables.waitForFinished());
+        QCOMPARE(QString::fromUtf8(tables.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                 QStringList({"項目", "明細"}));
+        QProcess exported;
+        exported.start("mdb-export", {"-T", "%Y/%m/%d", path, "明細"});
+        QVERIFY(exported.waitForFinished());
+        QCOMPARE(
+            QString::fromUtf8(exported.readAllStandardOutput()),
+            QString("年月日,科目,収入,支出,備考\n\"2005/03/07\",1,250000,0,\"it's \"\"ok\"\"\"\n"
+                    "\"2005/03/08\",0,0,1200,\n"));
     }
 
     void import_mapsCategoriesEntriesAndPhrases() {
