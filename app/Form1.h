@@ -122,6 +122,7 @@ public:
     QString summaryCell(int row, int col) const override;
     void setSummaryCurrent(int row, int col) override;
     QStringList commentPhrases() const override;
+    void resetData() override { SubDB初期化(); }
     void reloadAll() override;
     void reloadCategories() override;
     void reloadEntries() override;

@@ -4,7 +4,6 @@
 #include "exchange/Import.h"
 #include "ledger/Backup.h"
 #include "ledger/LedgerError.h"
-#include "ledger/Reset.h"
 #include "ui/ErrorReport.h"
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
@@ -86,7 +85,7 @@ void ExchangeCommands::MnuCls_Click() {
     if (!backedUp(main_))
         return;
     try {
-        resetLedger(main_.ledgerPath());
+        main_.resetData();
     } catch (const LedgerError& e) {
         reportLedgerError(main_.window(), e);
     }

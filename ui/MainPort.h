@@ -38,6 +38,9 @@ public:
 
     virtual QStringList commentPhrases() const = 0;
 
+    // Deletes every row of the ledger (the caller asks first).
+    virtual void resetData() = 0;
+
     // Reloads for the shown period.
     virtual void reloadAll() = 0;        // entries, categories, comments
     virtual void reloadCategories() = 0; // category summary and lists

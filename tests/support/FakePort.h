@@ -29,6 +29,7 @@ public:
     QString summaryCell(int, int) const override { return {}; }
     void setSummaryCurrent(int, int) override {}
     QStringList commentPhrases() const override { return {}; }
+    void resetData() override {}
     void reloadAll() override {}
     void reloadCategories() override {}
     void reloadEntries() override {}
