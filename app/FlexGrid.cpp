@@ -101,7 +101,7 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
         const QModelIndex at = indexAt(event->position().toPoint());
         if (at.isValid())
             setRow(at.row() + 1);
-    } else {
+    } else if (event->button() == Qt::LeftButton) {
         QTableView::mousePressEvent(event);
     }
     const int button = event->button() == Qt::LeftButton     ? 1

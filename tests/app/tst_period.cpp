@@ -114,8 +114,10 @@ private slots:
                           QPoint(third.center().x(), grid->viewport()->height() - 3));
         QCOMPARE(grid->row(), 3);
         m.MnuMeiPop->close();
+        grid->setRow(1);
         QTest::mouseClick(grid->viewport(), Qt::MiddleButton, {}, third.center());
         QVERIFY(!m.MnuMeiPop->isVisible());
+        QCOMPARE(grid->row(), 1);
     }
 
     void keyboard_opensTheMenuForTheCurrentRow_andTabLeavesTheGrid() {
