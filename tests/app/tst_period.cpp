@@ -124,9 +124,7 @@ private slots:
         MainFixture f;
         f.ledger.addCategory("食費", "-");
         Form1& m = f.open();
-        m.show();
-        QApplication::setActiveWindow(&m);
-        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QVERIFY(f.showActive());
         m.FLx科目->setFocus();
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
                                   m.FLx科目->viewport()->mapToGlobal(QPoint(5, 5)));

@@ -102,9 +102,7 @@ private slots:
         MainFixture f;
         f.ledger.addCategory("食費", "-");
         Form1& m = f.open();
-        m.show();
-        QApplication::setActiveWindow(&m);
-        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QVERIFY(f.showActive());
         m.Txt登録金額->setText("250");
         m.Txt登録金額->setFocus();
         QTest::keyClick(m.Txt登録金額, Qt::Key_S, Qt::AltModifier);

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 namespace kotsu::test {
@@ -31,6 +32,12 @@ struct MainFixture {
     Form1& open() {
         main = std::make_unique<Form1>(ledger.path);
         return *main;
+    }
+    // The window shown and active, for keys that go through focus and shortcuts.
+    bool showActive() {
+        main->show();
+        QApplication::setActiveWindow(main.get());
+        return QTest::qWaitForWindowActive(main.get());
     }
     QStringList entryRow(int r) const {
         QStringList out;
