@@ -52,4 +52,16 @@ private:
     int col_ = 0;
 };
 
+// Redraw off for a scope: the grid repaints once when it ends, even on an error.
+class RedrawPause {
+public:
+    explicit RedrawPause(FlexGrid* grid) : grid_(grid) { grid_->setRedraw(false); }
+    ~RedrawPause() { grid_->setRedraw(true); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+private:
+    FlexGrid* grid_;
+};
+
 } // namespace kotsu

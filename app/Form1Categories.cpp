@@ -9,6 +9,7 @@
 #include "ledger/Totals.h"
 #include <QComboBox>
 #include <QLabel>
+#include <optional>
 
 namespace kotsu {
 
@@ -33,11 +34,7 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
         c->clear();
 
     Database db(ledgerPath_);
-    FLx科目->setRedraw(false);
-    struct Thaw {
-        FlexGrid* g;
-        ~Thaw() { g->setRedraw(true); }
-    } thaw{FLx科目};
+    std::optional<RedrawPause> pause(FLx科目);
     科目IDs.clear();
     qint64 budgetTotal = 0;
     int r = 1;
@@ -87,7 +84,7 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
         const qint64 spent = plainDigits(FLx科目->textMatrix(row, 4)).toLongLong();
         FLx科目->setTextMatrix(row, 5, formatAmount(budget - spent));
     }
-    FLx科目->setRedraw(true);
+    pause.reset();
 
     Lbl集計予算->setText(formatAmount(budgetTotal));
     Lbl集計支出2->setText(formatAmount(expense));

@@ -8,6 +8,7 @@
 #include "ledger/Totals.h"
 #include <QComboBox>
 #include <QLabel>
+#include <optional>
 
 namespace kotsu {
 
@@ -36,11 +37,7 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
                           QStringLiteral(" and ") + sql::date(EdYMD);
 
     Database db(ledgerPath_);
-    Flx明細->setRedraw(false);
-    struct Thaw {
-        FlexGrid* g;
-        ~Thaw() { g->setRedraw(true); }
-    } thaw{Flx明細};
+    std::optional<RedrawPause> pause(Flx明細);
     const QString rowsSql = QStringLiteral("Select * From 明細クエリ Where") + where +
                             QStringLiteral(" Order by 日付,科目ID Asc");
     const QString countSql =
@@ -70,7 +67,7 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
             ++r;
         },
         sizeGrid);
-    Flx明細->setRedraw(true);
+    pause.reset();
 
     Lbl集計収入->setText(formatAmount(income));
     Lbl集計支出->setText(formatAmount(expense));
