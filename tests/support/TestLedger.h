@@ -80,20 +80,24 @@ private:
     }
 };
 
-// Runs action on the modal dialog of type D once it is open (QDialog::exec blocks).
+// Runs action on the modal dialog of type D once it is open (QDialog::exec blocks). A
+// dialog that never opens, or that the action leaves open, fails the test instead of
+// hanging it.
 template <typename D> void whenModal(std::function<void(D*)> action) {
     QTimer::singleShot(0, [action] {
         auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
         if (!d) {
-            qWarning("expected modal dialog did not open");
             if (auto* w = QApplication::activeModalWidget())
                 w->close();
+            QTest::qFail("the expected modal dialog did not open", __FILE__, __LINE__);
             return;
         }
         action(d);
-        // A failed check inside the dialog must not leave it blocking the test.
-        if (QTest::currentTestFailed() && d->isVisible())
+        if (d->isVisible()) {
             d->reject();
+            if (!QTest::currentTestFailed())
+                QTest::qFail("the dialog was left open", __FILE__, __LINE__);
+        }
     });
 }
 
