@@ -58,6 +58,13 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     model_->setCell(row, col, text);
 }
 
+qint64 FlexGrid::rowKey(int row, int slot) const {
+    return model_->key(row, slot);
+}
+void FlexGrid::setRowKey(int row, int slot, qint64 value) {
+    model_->setKey(row, slot, value);
+}
+
 void FlexGrid::clear() {
     for (int r = 0; r < rows(); ++r)
         for (int c = 0; c < cols(); ++c)

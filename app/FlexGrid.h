@@ -27,6 +27,9 @@ public:
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
     void clear();
+    // Keys a row carries without showing them: commands act on these, never on the texts.
+    qint64 rowKey(int row, int slot) const;
+    void setRowKey(int row, int slot, qint64 value);
     void setRedraw(bool on);
     // The rectangle of the current row, for a menu opened from the keyboard.
     QRect currentRowRect() const;

@@ -356,6 +356,12 @@ void Form1::setEntryCurrent(int row, int col) {
     Flx明細->setRow(row);
     Flx明細->setCol(col);
 }
+qint64 Form1::entryId(int row) const {
+    return Flx明細->rowKey(row, 0);
+}
+qint64 Form1::entryCategoryId(int row) const {
+    return Flx明細->rowKey(row, 1);
+}
 int Form1::summaryRows() const {
     return FLx科目->rows();
 }
@@ -368,6 +374,9 @@ QString Form1::summaryCell(int row, int col) const {
 void Form1::setSummaryCurrent(int row, int col) {
     FLx科目->setRow(row);
     FLx科目->setCol(col);
+}
+qint64 Form1::summaryCategoryId(int row) const {
+    return row >= 1 && row <= 科目IDs.size() ? 科目IDs[row - 1].toLongLong() : 0;
 }
 QStringList Form1::commentPhrases() const {
     QStringList out;

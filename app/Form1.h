@@ -117,10 +117,13 @@ public:
     int entryRow() const override;
     QString entryCell(int row, int col) const override;
     void setEntryCurrent(int row, int col) override;
+    qint64 entryId(int row) const override;
+    qint64 entryCategoryId(int row) const override;
     int summaryRows() const override;
     int summaryRow() const override;
     QString summaryCell(int row, int col) const override;
     void setSummaryCurrent(int row, int col) override;
+    qint64 summaryCategoryId(int row) const override;
     QStringList commentPhrases() const override;
     void resetData() override { SubDB初期化(); }
     void reloadAll() override;
@@ -143,7 +146,8 @@ private:
     void Sub科目初期化();
     void openPopup(QMenu* menu, FlexGrid* grid, bool atCursor);
     // Runs a handler; a failing database operation is reported, never thrown past Qt.
-    template <typename F> void guarded(F&& handler);
+    // False when it failed.
+    template <typename F> bool guarded(F&& handler);
 
     QString ledgerPath_;
     Form3* form3_;
@@ -153,11 +157,13 @@ private:
     std::unique_ptr<ExchangeCommands> exchangeCommands_;
 };
 
-template <typename F> void Form1::guarded(F&& handler) {
+template <typename F> bool Form1::guarded(F&& handler) {
     try {
         handler();
+        return true;
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
+        return false;
     }
 }
 

@@ -39,6 +39,7 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
     qint64 budgetTotal = 0;
     int r = 1;
     QStringList names;
+    QList<qint64> ids;
     const auto sizeGrid = [this](qint64 count) {
         FLx科目->setRows(int(count) + 1);
         科目IDs.reserve(int(count));
@@ -48,6 +49,7 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
         QStringLiteral("Select count(ID) as RecCnt From 科目テーブル"),
         [&](Recordset& rs) {
             科目IDs << rs.text(QStringLiteral("id"));
+            ids << rs.number(QStringLiteral("id"));
             const QString name = rs.text(QStringLiteral("科目名前"));
             const bool expense = rs.text(QStringLiteral("収支")) == QLatin1String("-");
             FLx科目->setTextMatrix(r, 0, QString::number(r));
@@ -65,9 +67,12 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
             ++r;
         },
         sizeGrid);
-    Cmb明細科目->addItems(names);
-    for (QComboBox* c : registration)
-        c->addItems(names);
+    // Every list carries each category's ID, so a position never goes back through its name.
+    for (int i = 0; i < names.size(); ++i) {
+        Cmb明細科目->addItem(names[i], ids[i]);
+        for (QComboBox* c : registration)
+            c->addItem(names[i], ids[i]);
+    }
 
     const QHash<qint64, qint64> totals = periodTotalsByCategory(db, StYMD, EdYMD);
     qint64 expense = 0;

@@ -12,10 +12,6 @@
 
 namespace kotsu {
 
-namespace {
-const QString allCategories = QStringLiteral("すべての科目");
-} // namespace
-
 void Form1::Sub明細初期化() {
     Flx明細->clear();
     const int widths[] = {300, 1200, 1530, 1100, 1100, 2130};
@@ -29,11 +25,14 @@ void Form1::Sub明細初期化() {
 }
 
 void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
-    const QString filter = Cmb明細科目->currentText();
-    const QString pattern =
-        filter.isEmpty() || filter == allCategories ? QStringLiteral("*") : filter;
-    const QString where = QStringLiteral(" 科目名前 Like ") + sql::likePattern(pattern) +
-                          QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
+    // A chosen category filters by its own ID: its name may hold wildcard characters or be
+    // shared with another category.
+    const int filter = Cmb明細科目->currentIndex();
+    const QString byCategory =
+        filter <= 0 ? QStringLiteral(" 科目名前 Like ") + sql::likePattern(QStringLiteral("*"))
+                    : QStringLiteral(" 科目ID = ") +
+                          sql::number(Cmb明細科目->itemData(filter).toLongLong());
+    const QString where = byCategory + QStringLiteral(" and 日付 Between ") + sql::date(StYMD) +
                           QStringLiteral(" and ") + sql::date(EdYMD);
 
     Database db(ledgerPath_);
@@ -64,6 +63,8 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
             Flx明細->setTextMatrix(r, 3, isIncome ? text : QStringLiteral("0"));
             Flx明細->setTextMatrix(r, 4, isIncome ? QStringLiteral("0") : text);
             Flx明細->setTextMatrix(r, 5, rs.text(QStringLiteral("コメント")));
+            Flx明細->setRowKey(r, 0, rs.number(QStringLiteral("id")));
+            Flx明細->setRowKey(r, 1, rs.number(QStringLiteral("科目id")));
             ++r;
         },
         sizeGrid);

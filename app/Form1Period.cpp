@@ -48,10 +48,13 @@ void Form1::Command2_Click() {
     } else {
         return;
     }
-    guarded([&] {
+    // The shown period changes only with what is shown.
+    const bool shown = guarded([&] {
         Sub明細読み込み(start, end);
         Sub科目読み込み(start, end);
     });
+    if (!shown)
+        return;
     Dat期間開始 = start;
     Dat期間終了 = end;
 }

@@ -34,14 +34,14 @@ void Form1::Cmb登録_Click() {
     try {
         Database db(ledgerPath_);
         Transaction t(db);
-        const auto categoryId = categoryIdByName(db, Cmb登録科目->currentText());
-        if (Cmb登録科目->count() == 0 || !categoryId) {
+        const qint64 categoryId = Cmb登録科目->currentData().toLongLong();
+        if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {
             MessageBox::error(this, QStringLiteral("科目が登録されていません！！"),
                               QStringLiteral("指定エラー"));
             return;
         }
         addPhraseIfNew(db, comment);
-        appendEntry(db, Lbl登録日付->text(), *categoryId, *amount, comment);
+        appendEntry(db, Lbl登録日付->text(), categoryId, *amount, comment);
         t.commit();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);

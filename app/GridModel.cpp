@@ -4,6 +4,7 @@ namespace kotsu {
 
 GridModel::GridModel(int cols, QObject* parent) : QAbstractTableModel(parent), cols_(cols) {
     cells_.append(QStringList(QList<QString>(cols)));
+    keys_.append({0, 0});
     alignment_ = QList<Qt::Alignment>(cols, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -38,6 +39,7 @@ void GridModel::setRows(int rows) {
     if (!frozen_)
         beginResetModel();
     cells_.resize(rows, QStringList(QList<QString>(cols_)));
+    keys_.resize(rows, {0, 0});
     if (!frozen_)
         endResetModel();
 }
@@ -58,6 +60,17 @@ void GridModel::setCell(int row, int col, const QString& text) {
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
         emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::DisplayRole});
+}
+
+qint64 GridModel::key(int row, int slot) const {
+    if (row < 0 || row >= rows() || slot < 0 || slot > 1)
+        return 0;
+    return keys_[row][slot];
+}
+
+void GridModel::setKey(int row, int slot, qint64 value) {
+    if (row >= 0 && row < rows() && slot >= 0 && slot <= 1)
+        keys_[row][slot] = value;
 }
 
 void GridModel::setAlignment(int col, Qt::Alignment alignment) {

@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
+#include <array>
 
 namespace kotsu {
 
@@ -22,6 +23,9 @@ public:
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     void setAlignment(int col, Qt::Alignment alignment);
+    // Keys a row carries but does not show (an entry's ID and its category's ID).
+    qint64 key(int row, int slot) const;
+    void setKey(int row, int slot, qint64 value);
 
     // While frozen, changes are gathered and the view is told once when it thaws.
     void freeze();
@@ -30,6 +34,7 @@ public:
 private:
     int cols_;
     QList<QStringList> cells_;
+    QList<std::array<qint64, 2>> keys_;
     QList<Qt::Alignment> alignment_;
     bool frozen_ = false;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/Form4.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
+#include "ledger/Operations.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
 #include "ui/ErrorReport.h"
@@ -67,17 +68,14 @@ void CategoryCommands::MnuKamEdit_Click() {
     if (!selected)
         return;
     const int row = *selected;
-    const QString name = main_.summaryCell(row, 1);
-    qint64 id = 0;
+    // The row's own category, whatever other category shares its name.
+    const qint64 id = main_.summaryCategoryId(row);
     try {
         Database db(main_.ledgerPath());
-        Recordset rs = db.openRecordset(
-            QStringLiteral("select * from 科目テーブル where 科目名前 =") + sql::text(name));
-        if (rs.atEnd()) {
+        if (!categoryExists(db, id)) {
             categoryNotFound();
             return;
         }
-        id = rs.number(QStringLiteral("id"));
     } catch (const LedgerError& e) {
         reportLedgerError(main_.window(), e);
         return;
@@ -85,7 +83,7 @@ void CategoryCommands::MnuKamEdit_Click() {
     Form4& f = loadForm4();
     f.Lblタイトル->setText(QStringLiteral("修　正"));
     f.setWindowTitle(QStringLiteral("科目の修正"));
-    f.Txt科目名->setText(name);
+    f.Txt科目名->setText(main_.summaryCell(row, 1));
     f.Tag = QString::number(id);
     f.Opt収支[main_.summaryCell(row, 2) == QLatin1String("+") ? 0 : 1]->setChecked(true);
     f.Opt収支_Click();
@@ -98,18 +96,20 @@ void CategoryCommands::MnuKamDel_Click() {
     if (!row)
         return;
     const QString name = main_.summaryCell(*row, 1);
-    const QString byName = QStringLiteral(" 科目名前 = ") + sql::text(name);
+    const QString byId = QStringLiteral(" 科目ID = ") + sql::number(main_.summaryCategoryId(*row));
     try {
         Database db(main_.ledgerPath());
         Recordset category =
-            db.openRecordset(QStringLiteral("Select * from 科目テーブル Where") + byName);
+            db.openRecordset(QStringLiteral("Select * from 科目テーブル Where ID = ") +
+                             sql::number(main_.summaryCategoryId(*row)));
         if (category.atEnd()) {
             categoryNotFound();
             return;
         }
-        const QString entriesSql = QStringLiteral("Select * From 明細クエリ Where") + byName;
+        // Only this category's entries: another of the same name keeps its own.
+        const QString entriesSql = QStringLiteral("Select * From 明細クエリ Where") + byId;
         const QString countSql =
-            QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byName;
+            QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byId;
         const qint64 count = readCount(db, countSql);
         const QString question =
             count > 0

@@ -18,12 +18,8 @@ namespace {
 const QString selectionTitle = QStringLiteral("指定エラー");
 } // namespace
 
-QString EntryRow::matchSql() const {
-    return QStringLiteral("Select * From 明細クエリ Where") + QStringLiteral(" 日付 = ") +
-           sql::date(parseDate(date)) + QStringLiteral(" and ") + QStringLiteral("科目名前 = ") +
-           sql::text(category) + QStringLiteral(" and ") + QStringLiteral("金額 = ") +
-           plainDigits(amountCell) + QStringLiteral(" and ") + QStringLiteral("コメント = ") +
-           sql::text(comment);
+QString EntryRow::recordSql() const {
+    return QStringLiteral("Select * From 明細クエリ Where ID = ") + sql::number(entryId);
 }
 
 EntryCommands::EntryCommands(MainPort& main, Form3& form3, Form7& form7)
@@ -42,6 +38,8 @@ std::optional<EntryRow> EntryCommands::currentRow() {
     const QString income = main_.entryCell(row, 3);
     r.amountCell = toYen(income).value_or(0) != 0 ? income : main_.entryCell(row, 4);
     r.comment = main_.entryCell(row, 5);
+    r.entryId = main_.entryId(row);
+    r.categoryId = main_.entryCategoryId(row);
     return r;
 }
 
@@ -59,14 +57,14 @@ void EntryCommands::MnuMeiEdit_Click() {
     const auto row = currentRow();
     if (!row)
         return;
-    const int categoryIndex = form3_.Cmb登録科目->findText(row->category);
+    const int categoryIndex = form3_.Cmb登録科目->findData(row->categoryId);
     if (categoryIndex < 0) {
         categoryNotFound();
         return;
     }
     try {
         Database db(main_.ledgerPath());
-        Recordset rs = db.openRecordset(row->matchSql());
+        Recordset rs = db.openRecordset(row->recordSql());
         if (rs.atEnd()) {
             notFound();
             return;
@@ -90,7 +88,7 @@ void EntryCommands::MnuMeiDel_Click() {
         return;
     try {
         Database db(main_.ledgerPath());
-        Recordset rs = db.openRecordset(row->matchSql());
+        Recordset rs = db.openRecordset(row->recordSql());
         if (rs.atEnd()) {
             notFound();
             return;
@@ -115,12 +113,13 @@ void EntryCommands::MnuIkkatu_Click() {
     const auto row = currentRow();
     if (!row)
         return;
-    const int index = form7_.Cmb修正後->findText(row->category);
+    const int index = form7_.Cmb修正後->findData(row->categoryId);
     if (index < 0) {
         categoryNotFound();
         return;
     }
     form7_.Lbl修正前->setText(row->category);
+    form7_.sourceId = row->categoryId;
     form7_.Cmb修正後->setCurrentIndex(index);
     form7_.exec();
     main_.reloadAll();

@@ -8,13 +8,16 @@ class Form3;
 class Form7;
 class MainPort;
 
-// The shown texts of one entry row and the query that finds its record again.
+// One entry row: the texts it shows and the IDs behind them. The record is found again by
+// its ID, so two rows showing the same values are never confused.
 struct EntryRow {
     QString date;
     QString category;
     QString amountCell; // as displayed, with grouping
     QString comment;
-    QString matchSql() const;
+    qint64 entryId = 0;
+    qint64 categoryId = 0;
+    QString recordSql() const;
 };
 
 // The entry popup's commands: edit, delete, bulk category change.

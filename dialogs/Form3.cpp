@@ -31,7 +31,8 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Cmb登録科目 = new QComboBox(this);
     Cmb登録科目->setMinimumWidth(140);
     Txt登録金額 = new QLineEdit(this);
-    Txt登録金額->setMaxLength(10);
+    // Room for every 32-bit amount with its grouping, so an amount shown is never cut.
+    Txt登録金額->setMaxLength(14);
     Txt登録金額->setAlignment(Qt::AlignRight);
     Txt登録金額->setAttribute(Qt::WA_InputMethodEnabled, false);
     Cmb登録コメント = new QComboBox(this);
@@ -94,13 +95,13 @@ void Form3::Cmb登録_Click() {
         if (!old.atEnd())
             old.deleteCurrent();
         addPhraseIfNew(db, Cmb登録コメント->currentText());
-        const auto categoryId = categoryIdByName(db, Cmb登録科目->currentText());
-        if (!categoryId) {
+        const qint64 categoryId = Cmb登録科目->currentData().toLongLong();
+        if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {
             MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
                               QStringLiteral("指定エラー"));
             return;
         }
-        appendEntry(db, Lbl登録日付->text(), *categoryId, *amount, Cmb登録コメント->currentText());
+        appendEntry(db, Lbl登録日付->text(), categoryId, *amount, Cmb登録コメント->currentText());
         t.commit();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);

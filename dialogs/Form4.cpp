@@ -74,6 +74,12 @@ Form4::Form4(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Opt収支_Click();
 }
 
+QString Form4::currentName(Database& db) const {
+    Recordset rs = db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
+                                    sql::number(Tag.toLongLong()));
+    return rs.atEnd() ? QString() : rs.text(QStringLiteral("科目名前"));
+}
+
 bool Form4::isNewMode() const {
     return Lblタイトル->text() == QStringLiteral("新　規");
 }
@@ -99,7 +105,9 @@ void Form4::Cmb登録_Click() {
     }
     try {
         Database db(main_.ledgerPath());
-        if (isNewMode()) {
+        // A name another category already has would make every lookup by name ambiguous.
+        // Keeping its own name is fine, even where older data already shares it.
+        if (isNewMode() || name != currentName(db)) {
             const qint64 same = readCount(
                 db,
                 QStringLiteral("Select count(ID) as RecCnt From 科目テーブル Where 科目名前 = ") +
@@ -110,6 +118,8 @@ void Form4::Cmb登録_Click() {
                 Txt科目名->setFocus();
                 return;
             }
+        }
+        if (isNewMode()) {
             Recordset rs = db.openTable(QStringLiteral("科目テーブル"));
             rs.addNew();
             writeCategory(rs, name, expense, expense ? *budget : 0);

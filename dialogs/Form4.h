@@ -9,6 +9,7 @@ class QRadioButton;
 
 namespace kotsu {
 
+class Database;
 class MainPort;
 
 // Adds or edits a category; the title label decides which. Tag holds the edited ID.
@@ -30,6 +31,8 @@ public:
     void Cmb登録_Click();
 
 private:
+    QString currentName(Database& db) const;
+
     MainPort& main_;
 };
 

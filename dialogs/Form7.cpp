@@ -51,16 +51,16 @@ Form7::Form7(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
 void Form7::Cmb登録_Click() {
     try {
         Database db(main_.ledgerPath());
-        const auto source = categoryIdByName(db, Lbl修正前->text());
-        const auto target = categoryIdByName(db, Cmb修正後->currentText());
-        if (!source || !target) {
+        const qint64 target = Cmb修正後->currentData().toLongLong();
+        if (Cmb修正後->currentIndex() < 0 || !categoryExists(db, sourceId) ||
+            !categoryExists(db, target)) {
             MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
                               QStringLiteral("指定エラー"));
             return;
         }
         db.execute(QStringLiteral("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2")
-                       .arg(*target)
-                       .arg(*source));
+                       .arg(target)
+                       .arg(sourceId));
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;

@@ -16,6 +16,8 @@ class Form7 : public QDialog {
 public:
     Form7(MainPort& main, QWidget* parent = nullptr);
 
+    // The ID of the category shown in Lbl修正前; set by the opener.
+    qint64 sourceId = 0;
     QLabel* Label1;
     QLabel* Lbl修正前;
     QComboBox* Cmb修正後;

@@ -19,6 +19,12 @@ void addPhraseIfNew(Database& db, const QString& comment) {
     }
 }
 
+bool categoryExists(Database& db, qint64 id) {
+    return readCount(db,
+                     QStringLiteral("Select count(ID) as RecCnt From 科目テーブル Where ID = ") +
+                         sql::number(id)) > 0;
+}
+
 std::optional<qint64> categoryIdByName(Database& db, const QString& name) {
     Recordset rs = db.openRecordset(
         QStringLiteral("Select ID From 科目テーブル Where 科目名前 = ") + sql::text(name));

@@ -10,6 +10,8 @@ class Database;
 // A comment becomes a phrase once; the empty comment never.
 void addPhraseIfNew(Database& db, const QString& comment);
 
+bool categoryExists(Database& db, qint64 id);
+
 // The ID of the first category of that name.
 std::optional<qint64> categoryIdByName(Database& db, const QString& name);
 

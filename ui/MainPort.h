@@ -31,10 +31,14 @@ public:
     virtual int entryRow() const = 0;
     virtual QString entryCell(int row, int col) const = 0;
     virtual void setEntryCurrent(int row, int col) = 0;
+    // The IDs behind an entry row: its entry and its category.
+    virtual qint64 entryId(int row) const = 0;
+    virtual qint64 entryCategoryId(int row) const = 0;
     virtual int summaryRows() const = 0;
     virtual int summaryRow() const = 0;
     virtual QString summaryCell(int row, int col) const = 0;
     virtual void setSummaryCurrent(int row, int col) = 0;
+    virtual qint64 summaryCategoryId(int row) const = 0;
 
     virtual QStringList commentPhrases() const = 0;
 

@@ -58,6 +58,27 @@ private slots:
         QCOMPARE(m.Lbl集計支出->text(), QString("20"));
     }
 
+    // A category chosen as the filter lists exactly its entries, whatever its name holds.
+    void filter_listsExactlyTheChosenCategory_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* n : {"[特別]", "A#1", "交*費", "100%", "_x"})
+            QTest::newRow(n) << QString::fromUtf8(n);
+    }
+    void filter_listsExactlyTheChosenCategory() {
+        QFETCH(QString, name);
+        MainFixture f;
+        const qint64 chosen = f.ledger.addCategory(name, "-");
+        for (const char* other : {"特", "A11", "交通費", "100円", "ax", "[特別]x"})
+            f.ledger.addEntry("2005/03/02", f.ledger.addCategory(other, "-"), 5);
+        f.ledger.addEntry("2005/03/01", chosen, 7);
+        Form1& m = f.open();
+        m.Cmb明細科目->setCurrentIndex(1);
+        m.Command2_Click();
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(f.entryRow(1).at(2), name);
+        QCOMPARE(m.Lbl集計支出->text(), QString("7"));
+    }
+
     void listDatePicker_setsTheChoiceAndCancelRestoresIt() {
         MainFixture f;
         Form1& m = f.open();

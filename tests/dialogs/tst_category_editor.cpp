@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(f.summaryRow(1), QStringList({"1", "給与", "-", "500", "0", "500"}));
     }
 
-    void edit_savesWithoutDuplicateCheck_andSameNamesEditTheFirst() {
+    void edit_toAnotherCategorysName_isRefused_butItsOwnNameIsKept() {
         MainFixture f;
         f.ledger.addCategory("給与", "+");
         f.ledger.addCategory("食費", "-", 12345);
@@ -109,19 +109,43 @@ private slots:
             QVERIFY(d->Opt収支[1]->isChecked());
             d->Txt科目名->setText("給与");
             d->Cmb登録->click();
-        });
-        m.MnuKamEdit->trigger();
-        QVERIFY(MessageBox::log().isEmpty());
-        QCOMPARE(f.summaryRow(2), QStringList({"2", "給与", "-", "12,345", "0", "12,345"}));
-        m.FLx科目->setRow(2);
-        whenModal<Form4>([](Form4* d) {
-            QVERIFY(d->Opt収支[1]->isChecked()); // the row's own sign and budget are shown
-            d->Txt科目名->setText("給与2");
+            QVERIFY(d->isVisible());
+            d->Txt科目名->setText("食費");
+            d->Txt予算->setText("500");
             d->Cmb登録->click();
         });
         m.MnuKamEdit->trigger();
-        QCOMPARE(f.summaryRow(1), QStringList({"1", "給与2", "-", "12,345", "0", "12,345"}));
-        QCOMPARE(f.summaryRow(2).at(1), QString("給与"));
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().text, QString("指定された科目名は既に存在します！！"));
+        QCOMPARE(MessageBox::log().first().title, QString("重複エラー"));
+        QCOMPARE(f.summaryRow(2), QStringList({"2", "食費", "-", "500", "0", "500"}));
+    }
+
+    // Older data can hold two categories of one name: each row edits and deletes its own.
+    void sameNamedCategories_eachRowActsOnItsOwnRecord() {
+        MainFixture f;
+        const qint64 a = f.ledger.addCategory("雑費", "+");
+        const qint64 b = f.ledger.addCategory("雑費", "-", 700);
+        f.ledger.addEntry("2005/03/01", a, 1);
+        f.ledger.addEntry("2005/03/01", b, 2);
+        f.ledger.addEntry("2005/03/02", b, 3);
+        Form1& m = f.open();
+        m.FLx科目->setRow(2);
+        whenModal<Form4>([](Form4* d) {
+            QVERIFY(d->Opt収支[1]->isChecked());
+            QCOMPARE(d->Txt予算->text(), QString("700"));
+            d->Cmb登録->click();
+        });
+        m.MnuKamEdit->trigger();
+        QCOMPARE(f.summaryRow(1), QStringList({"1", "雑費", "+", "", "1", ""}));
+        QCOMPARE(f.summaryRow(2), QStringList({"2", "雑費", "-", "700", "5", "695"}));
+        m.FLx科目->setRow(2);
+        m.MnuKamDel->trigger();
+        QVERIFY(MessageBox::log().last().text.startsWith("2件のデータが科目名「雑費」"));
+        QCOMPARE(f.ledger.column("Select * From 明細テーブル", "科目ID"),
+                 QStringList({QString::number(a)}));
+        QCOMPARE(f.ledger.column("Select * From 科目テーブル", "id"),
+                 QStringList({QString::number(a)}));
     }
 
     void cancel_writesNothingButReloads() {
@@ -162,21 +186,6 @@ private slots:
         QCOMPARE(f.ledger.count("科目テーブル"), 1);
         QCOMPARE(m.Cmb登録科目->count(), 1);
         QCOMPARE(m.Cmb明細科目->count(), 2);
-    }
-
-    void delete_sameNamedCategories_countsBothDeletesTheFirst() {
-        MainFixture f;
-        const qint64 a = f.ledger.addCategory("雑費", "-");
-        const qint64 b = f.ledger.addCategory("雑費", "-");
-        f.ledger.addEntry("2005/03/01", a, 1);
-        f.ledger.addEntry("2005/03/01", b, 2);
-        Form1& m = f.open();
-        m.FLx科目->setRow(2);
-        m.MnuKamDel->trigger();
-        QVERIFY(MessageBox::log().first().text.startsWith("2件のデータが科目名「雑費」"));
-        QCOMPARE(f.ledger.count("明細テーブル"), 0);
-        QCOMPARE(f.ledger.column("Select * From 科目テーブル", "id"),
-                 QStringList({QString::number(b)}));
     }
 
     void delete_withoutEntries_asksFirst_andNothingSelectedIsRefused() {

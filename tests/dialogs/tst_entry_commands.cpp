@@ -97,6 +97,59 @@ private slots:
         QCOMPARE(f.ledger.count("明細テーブル"), 1);
     }
 
+    // The editor's box must hold every amount the list can show, or OK cuts it.
+    void edit_unchanged_keepsEveryAmount_data() {
+        QTest::addColumn<qint64>("amount");
+        for (qint64 v : {123456789LL, 2147483647LL, -10000000LL, -2147483648LL})
+            QTest::newRow(qPrintable(QString::number(v))) << v;
+    }
+    void edit_unchanged_keepsEveryAmount() {
+        QFETCH(qint64, amount);
+        MainFixture f;
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/05", food, amount);
+        Form1& m = f.open();
+        m.Flx明細->setRow(1);
+        whenModal<Form3>([](Form3* d) { d->Cmb登録->click(); });
+        m.MnuMeiEdit->trigger();
+        QCOMPARE(f.ledger.scalar("Select 金額 as v From 明細テーブル", "v"), amount);
+    }
+
+    // Older data can hold two categories of one name: every list keeps them apart by ID.
+    void sameNamedCategories_registrationEditAndBulkChangeKeepThemApart() {
+        MainFixture f;
+        const qint64 a = f.ledger.addCategory("食費", "-");
+        const qint64 b = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/05", a, 100);
+        Form1& m = f.open();
+        const QString onB =
+            "Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " + sql::number(b);
+        m.Cmb登録科目->setCurrentIndex(1);
+        m.Txt登録金額->setText("200");
+        m.Cmb登録_Click();
+        QCOMPARE(f.ledger.scalar(onB), 1);
+
+        m.Flx明細->setRow(2);
+        whenModal<Form3>([](Form3* d) {
+            QCOMPARE(d->Cmb登録科目->currentIndex(), 1);
+            d->Cmb登録->click();
+        });
+        m.MnuMeiEdit->trigger();
+        QCOMPARE(f.ledger.scalar(onB), 1);
+
+        m.Flx明細->setRow(2);
+        whenModal<Form7>([](Form7* d) {
+            QCOMPARE(d->Cmb修正後->currentIndex(), 1);
+            d->Cmb修正後->setCurrentIndex(0);
+            d->Cmb登録->click();
+        });
+        m.MnuIkkatu->trigger();
+        QCOMPARE(f.ledger.scalar(onB), 0);
+        QCOMPARE(f.ledger.scalar("Select count(ID) as RecCnt From 明細テーブル Where 科目ID = " +
+                                 sql::number(a)),
+                 2);
+    }
+
     void nothingToActOn_isReportedAndChangesNothing() {
         MainFixture f;
         Form1& m = f.open();
