@@ -47,6 +47,28 @@ void frameOnly(Surface& s, const Twips& t, int nY, int nX, const QStringList& va
     frame3D(s, {t.x0, t.y0, t.w, t.h, t.d, EdgeColour, GridColour, nY, nX, values, categories, f});
 }
 
+struct Scale {
+    qint64 top;   // the value at the top edge
+    double total; // from the top edge to the floor
+};
+
+qint64 bands(qint64 value, qint64 step) {
+    return (value + step - 1) / step;
+}
+
+// Positive values alone scale as they always did. With values below zero, a round step that
+// puts zero on a grid line, so the labels stay round too.
+Scale signedScale(qint64 above, qint64 below) {
+    if (below == 0) {
+        const qint64 top = scaledMax(above);
+        return {top, double(top)};
+    }
+    qint64 step = scaledMax((above + below + 9) / 10);
+    while (bands(above, step) + bands(below, step) > 10)
+        step = scaledMax(step + 1);
+    return {(10 - bands(below, step)) * step, 10.0 * double(step)};
+}
+
 // Where values of both signs are drawn, the zero level across the left and back walls.
 void zeroLine(Surface& s, const Twips& t, double y) {
     s.setForeColor(EdgeColour);
@@ -301,13 +323,12 @@ void categoryTrendChart(Surface& s, const Placement& p, const QList<std::array<q
             below = qMax(below, -v);
         }
     }
-    const qint64 top = scaledMax(above);
-    const qint64 bottom = scaledMax(below);
-    const double total = double(top) + double(bottom);
-    frameOnly(s, t, 9, 11, fallingLabels(top, total / 10), monthLabels, 1);
+    const Scale scale = signedScale(above, below);
+    const double total = scale.total;
+    frameOnly(s, t, 9, 11, fallingLabels(scale.top, total / 10), monthLabels, 1);
     if (total > 0) {
-        const double yBase = t.y0 + double(top) / total * t.h;
-        if (bottom > 0)
+        const double yBase = t.y0 + double(scale.top) / total * t.h;
+        if (below > 0)
             zeroLine(s, t, yBase);
         const double stepX = t.w / 12;
         ColourCycle c;

@@ -289,7 +289,11 @@ private slots:
         const auto refund = monthValues(trend, tableColour(3, 0));
         QVERIFY(near(refund[4], -30000, span));
         QVERIFY(near(refund[5], y.table[3][5], span));
-        // The zero level is drawn where the scale reads 0.
+        // The zero level is drawn where the scale reads 0, on a labelled grid line.
+        QStringList labels;
+        for (const Call& c : trend.of(Op::Print).mid(0, 10))
+            labels << c.text;
+        QVERIFY(labels.contains("0"));
         bool zeroLine = false;
         for (const Call& c : withColour(trend, Op::Line, EdgeColour))
             zeroLine |= c.x1 == X0 && c.x2 == X0 + D && near(valueAt(trend, c.y1), 0, span);
