@@ -23,6 +23,11 @@ Twips toTwips(const Placement& p) {
 
 constexpr double LegendLine = 180;
 
+// A refund or correction (a negative total) takes no share of a ratio column.
+double share(qint64 amount) {
+    return double(qMax<qint64>(0, amount));
+}
+
 // Labels falling by step from top, label 9 at the top edge.
 QStringList fallingLabels(qint64 top, double step) {
     QStringList labels;
@@ -363,16 +368,14 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
                  const QStringList& names, int count) {
     const Twips t = toTwips(p);
     ColourCycle c;
-    // A refund or correction (a negative total) takes no share of the column.
-    auto share = [&](int j) { return double(qMax<qint64>(0, amounts.value(j))); };
     double total = 0;
     for (int j = 0; j <= count; ++j)
-        total += share(j);
+        total += share(amounts.value(j));
     if (total == 0)
         return;
     QStringList percent;
     for (int j = 0; j <= count; ++j) {
-        const double v = percentRound(share(j) * 100 / total, 2);
+        const double v = percentRound(share(amounts.value(j)) * 100 / total, 2);
         percent << QStringLiteral("(") + QString::number(float(v), 'g', 7) + QStringLiteral("%)");
     }
     s.setScaleMode(Surface::Twips);
@@ -380,7 +383,7 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
     QList<double> top(count + 1), height(count + 1);
     double y = t.y0 + t.h;
     for (int j = count; j >= 0; --j) {
-        const double a = share(j);
+        const double a = share(amounts.value(j));
         const double h = a / total * t.h;
         y -= h;
         top[j] = y;
@@ -394,7 +397,7 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
     const double lineH = s.textHeight(QStringLiteral("A"));
     double lastY = t.y0 + t.h;
     for (int j = count; j >= 0; --j) {
-        if (share(j) <= 0)
+        if (share(amounts.value(j)) <= 0)
             continue;
         // Each item climbs at least one line above the last, so none overlap.
         if (top[j] + lineH < lastY)
