@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -38,6 +39,23 @@ Ymd splitDate(const QString& text) {
     }
     return r;
 }
+
+// The style draws a label's border in its text colour; the chosen day's is black on every
+// column.
+class DayCell : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (frameShape() == QFrame::NoFrame)
+            return;
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 0));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 } // namespace
 
@@ -104,7 +122,7 @@ void Form2::buildControls() {
         h->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     }
     for (int i = 0; i < 42; ++i) {
-        auto* cell = new QLabel(this);
+        auto* cell = new DayCell(this);
         cell->setObjectName(QStringLiteral("LblD%1").arg(i));
         cell->setGeometry(twips(120 + 450 * (i % 7), 1470 + 300 * (i / 7), 465, 315));
         cell->setAlignment(Qt::AlignCenter);
@@ -148,11 +166,6 @@ int Form2::visibleYear() const {
     return FirstYear + qMax(0, LstY->currentRow());
 }
 
-void Form2::stepYear(int delta) {
-    const int row = qBound(0, LstY->currentRow() + delta, LastYear - FirstYear);
-    LstY->setCurrentRow(row);
-}
-
 void Form2::Sub初期化() {
     for (int y = FirstYear; y <= LastYear; ++y)
         LstY->addItem(QString::number(y));
@@ -190,6 +203,8 @@ void Form2::Sub年月日設定() {
     Lng選択位置 = offset + d.d - 1;
     LblD[Lng選択位置]->setFrameStyle(QFrame::Box | QFrame::Plain);
     LblD[Lng選択位置]->setLineWidth(1);
+    // Cells overlap their neighbours by a pixel: on top, all four sides of the frame show.
+    LblD[Lng選択位置]->raise();
     Str年月日 = QString::number(visibleYear()) + QLatin1Char('/') + twoDigits(CmbM->currentText()) +
                 QLatin1Char('/') + twoDigits(LblD[Lng選択位置]->text());
 }

@@ -32,8 +32,6 @@ public:
 
     // The year shown in the list's single row.
     int visibleYear() const;
-    // Steps the year list as its arrows do.
-    void stepYear(int delta);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

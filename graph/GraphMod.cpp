@@ -1,6 +1,7 @@
 #include "graph/GraphMod.h"
 #include "graph/MathMod.h"
 #include "graph/Surface.h"
+#include <algorithm>
 #include <cmath>
 
 namespace kotsu {
@@ -20,16 +21,15 @@ Twips toTwips(const Placement& p) {
     return {p.left * 15.0, p.top * 15.0, p.width * 15.0, p.height * 15.0, p.depth * 15};
 }
 
-double magnitude(qint64 v) {
-    return std::abs(double(v));
-}
+constexpr double LegendLine = 180;
 
-qint32 scaledMax(double largest) {
-    return axisScale(qint32(qMin(largest, double(INT32_MAX))));
+// A refund or correction (a negative total) takes no share of a ratio column.
+double share(qint64 amount) {
+    return double(qMax<qint64>(0, amount));
 }
 
 // Labels falling by step from top, label 9 at the top edge.
-QStringList fallingLabels(qint32 top, double step) {
+QStringList fallingLabels(qint64 top, double step) {
     QStringList labels;
     for (int i = 0; i < 10; ++i)
         labels << QString();
@@ -52,6 +52,71 @@ void frameOnly(Surface& s, const Twips& t, int nY, int nX, const QStringList& va
     frame3D(s, {t.x0, t.y0, t.w, t.h, t.d, EdgeColour, GridColour, nY, nX, values, categories, f});
 }
 
+struct Scale {
+    qint64 top;   // the value at the top edge
+    double total; // from the top edge to the floor
+};
+
+qint64 bands(qint64 value, qint64 step) {
+    return (value + step - 1) / step;
+}
+
+// Positive values alone scale as they always did. With values below zero, a round step that
+// puts zero on a grid line, so the labels stay round too.
+Scale signedScale(qint64 above, qint64 below) {
+    if (below == 0) {
+        const qint64 top = scaledMax(above);
+        return {top, double(top)};
+    }
+    qint64 step = scaledMax((above + below + 9) / 10);
+    while (bands(above, step) + bands(below, step) > 10)
+        step = scaledMax(step + 1);
+    return {(10 - bands(below, step)) * step, 10.0 * double(step)};
+}
+
+// Where values of both signs are drawn, the zero level across the left and back walls.
+void zeroLine(Surface& s, const Twips& t, double y) {
+    s.setForeColor(EdgeColour);
+    s.line(t.x0, y, t.x0 + t.d, y - t.d);
+    s.line(t.x0 + t.d, y - t.d, t.x0 + t.d + t.w, y - t.d);
+}
+
+// Cuts a legend text to the width it has, marking the cut.
+QString fitted(const Surface& s, const QString& text, double width) {
+    if (s.textWidth(text) <= width)
+        return text;
+    const QString mark = QStringLiteral("…");
+    QString kept = text;
+    while (kept.size() > 1 && s.textWidth(kept + mark) > width)
+        kept.chop(1);
+    return kept + mark;
+}
+
+// Down the right of the chart, one line a category; a second column when the first is full,
+// and where both are, the last line counts the categories left out.
+void trendLegend(Surface& s, const Twips& t, const QStringList& names, int count) {
+    const double left = t.x0 + t.w + t.d + 30;
+    const double top = t.y0 - t.d + 30;
+    const int perColumn = qMax(1, int((s.scaleHeight() - top) / LegendLine));
+    const bool twoColumns = count > perColumn;
+    const double columnWidth = (s.scaleWidth() - left) / (twoColumns ? 2 : 1);
+    const int shown = count <= 2 * perColumn ? count : 2 * perColumn - 1;
+    ColourCycle c;
+    for (int i = 0; i < shown; ++i) {
+        s.CurrentX = left + (i / perColumn) * columnWidth;
+        s.CurrentY = top + LegendLine * (i % perColumn);
+        s.setForeColor(tableColour(c.k, c.s));
+        s.print(fitted(s, QStringLiteral("■") + names.value(i), columnWidth - 60));
+        c.advance();
+    }
+    if (shown < count) {
+        s.CurrentX = left + columnWidth;
+        s.CurrentY = top + LegendLine * (perColumn - 1);
+        s.setForeColor(Black);
+        s.print(QStringLiteral("他%1科目").arg(count - shown));
+    }
+}
+
 } // namespace
 
 quint32 tableColour(int number, int shade) {
@@ -72,12 +137,23 @@ void ColourCycle::advance() {
     }
 }
 
-qint32 axisScale(qint32 value) {
+qint64 axisScale(qint64 value) {
     qint64 power = 1;
     while (double(value) / double(power) >= 100)
         power *= 10;
     const double q = std::round(double(value) / double(power) * 1e10) / 1e10;
-    return qint32(power * roundHalfEven(q));
+    return power * roundHalfEven(q);
+}
+
+qint64 scaledMax(qint64 largest) {
+    const qint64 scaled = axisScale(largest);
+    if (scaled >= largest)
+        return scaled;
+    // Rounded down to two digits: one more unit of the second digit covers the value.
+    qint64 power = 1;
+    while (largest / power >= 100)
+        power *= 10;
+    return scaled + power;
 }
 
 void frame3D(Surface& s, const Frame& fr) {
@@ -114,7 +190,14 @@ void frame3D(Surface& s, const Frame& fr) {
         s.CurrentY = y0 + h - (j + 1) * stepY - s.textHeight(QStringLiteral("A")) / 2;
         s.print(fr.valueLabels[j]);
     }
-    for (int i = 0; i <= fr.nX && i < fr.categoryLabels.size(); ++i) {
+    // Labels that would run into each other are thinned to every other one (or fewer).
+    double widest = 0;
+    for (int i = 0; i <= fr.nX && i < fr.categoryLabels.size(); ++i)
+        widest = qMax(widest, s.textWidth(fr.categoryLabels[i]));
+    int stride = 1;
+    while (stepX > 0 && widest + 60 > stride * stepX && stride <= fr.nX)
+        ++stride;
+    for (int i = 0; i <= fr.nX && i < fr.categoryLabels.size(); i += stride) {
         s.CurrentX = x0 + i * stepX + fr.f * stepX / 2 - s.textWidth(fr.categoryLabels[i]) / 2;
         s.CurrentY = y0 + h + 30;
         s.print(fr.categoryLabels[i]);
@@ -148,10 +231,10 @@ void extrudedBar(Surface& s, double x1, double y1, double x2, double y2, int dep
 void categoryBarChart(Surface& s, const Placement& p, const QList<qint64>& amounts,
                       const QStringList& names, int count) {
     const Twips t = toTwips(p);
-    double largest = 0;
+    qint64 largest = 0;
     for (int j = 0; j < count; ++j)
-        largest = qMax(largest, magnitude(amounts[j]));
-    const qint32 max = scaledMax(largest);
+        largest = qMax(largest, amounts[j]);
+    const qint64 max = scaledMax(largest);
     QStringList labels;
     for (int i = 0; i <= 10; ++i)
         labels << QString::number(roundHalfEven(double(max) / 10 * i));
@@ -162,7 +245,7 @@ void categoryBarChart(Surface& s, const Placement& p, const QList<qint64>& amoun
         ColourCycle c;
         for (int j = 0; j < count; ++j) {
             const double yTop = t.y0 + t.h - (j + 1) * rowH;
-            const double length = double(amounts[j]) / max * (t.w - 450);
+            const double length = double(amounts[j]) / double(max) * (t.w - 450);
             if (amounts[j] >= 1)
                 extrudedBar(s, t.x0, yTop + 45, t.x0 + length, yTop + rowH - 45, t.d,
                             tableColour(c.k, 1), tableColour(c.k, c.s));
@@ -181,29 +264,33 @@ void monthlyBalanceChart(Surface& s, const Placement& p,
                          const QStringList& monthLabels, const QString& incomeName,
                          const QString& expenseName) {
     const Twips t = toTwips(p);
-    double largest1 = 0, largest2 = 0;
+    // Above the zero line: the largest income and every positive value drawn. Below it: the
+    // largest expense (a month's deepest possible deficit) and every negative value drawn.
+    qint64 above = 0, below = 0;
     for (int i = 0; i < 12; ++i) {
-        largest1 = qMax(largest1, magnitude(months[0][i]));
-        largest2 = qMax(largest2, magnitude(months[1][i]));
+        const qint64 income = months[0][i], expense = months[1][i];
+        const qint64 d = income - expense;
+        above = std::max({above, income, expense, d});
+        below = std::max({below, qAbs(expense), -income, -d});
     }
-    const qint32 max1 = scaledMax(largest1);
-    const qint32 max2 = scaledMax(largest2);
+    const qint64 max1 = scaledMax(above);
+    const qint64 max2 = scaledMax(below);
     const double total = double(max1) + double(max2);
     const QStringList labels = fallingLabels(max1, total / 10);
     frameOnly(s, t, 9, 11, labels, monthLabels, 1);
     if (total > 0) {
-        const double yBase = t.y0 + max1 / total * t.h;
+        const double yBase = t.y0 + double(max1) / total * t.h;
         const double stepX = t.w / 12;
         auto xc = [&](int i) { return t.x0 + i * stepX + stepX / 2; };
+        auto yOf = [&](qint64 v) { return yBase - double(v) / total * t.h; };
         for (int i = 0; i < 12; ++i) {
             const qint64 d = months[0][i] - months[1][i];
-            const double h = magnitude(d) / total * t.h;
             const double left = xc(i) - stepX / 3 + 65;
             const double right = xc(i) + stepX / 3 - 65;
             if (d > 0)
-                extrudedBar(s, left, yBase - h, right, yBase, t.d, 0xFF8080, 0xFFC0C0);
+                extrudedBar(s, left, yOf(d), right, yBase, t.d, 0xFF8080, 0xFFC0C0);
             else if (d < 0)
-                extrudedBar(s, left, yBase, right, yBase + h, t.d, 0xFF80FF, 0xFFC0FF);
+                extrudedBar(s, left, yBase, right, yOf(d), t.d, 0xFF80FF, 0xFFC0FF);
         }
         const quint32 colours[2] = {0xFF0000, 0x0000FF};
         const QString seriesNames[2] = {incomeName, expenseName};
@@ -211,7 +298,7 @@ void monthlyBalanceChart(Surface& s, const Placement& p,
             double qx = 0, qy = 0;
             for (int i = 0; i < 12; ++i) {
                 const double px = xc(i);
-                const double py = yBase - magnitude(months[series][i]) / total * t.h;
+                const double py = yOf(months[series][i]);
                 if (i == 0) {
                     qx = px;
                     qy = py;
@@ -234,20 +321,27 @@ void monthlyBalanceChart(Surface& s, const Placement& p,
 void categoryTrendChart(Surface& s, const Placement& p, const QList<std::array<qint64, 12>>& table,
                         const QStringList& names, const QStringList& monthLabels) {
     const Twips t = toTwips(p);
-    double largest = 0;
-    for (const auto& row : table)
-        for (qint64 v : row)
-            largest = qMax(largest, magnitude(v));
-    const qint32 max = scaledMax(largest);
-    frameOnly(s, t, 9, 11, fallingLabels(max, double(max) / 10), monthLabels, 1);
-    if (max > 0) {
+    qint64 above = 0, below = 0;
+    for (const auto& row : table) {
+        for (qint64 v : row) {
+            above = qMax(above, v);
+            below = qMax(below, -v);
+        }
+    }
+    const Scale scale = signedScale(above, below);
+    const double total = scale.total;
+    frameOnly(s, t, 9, 11, fallingLabels(scale.top, total / 10), monthLabels, 1);
+    if (total > 0) {
+        const double yBase = t.y0 + double(scale.top) / total * t.h;
+        if (below > 0)
+            zeroLine(s, t, yBase);
         const double stepX = t.w / 12;
         ColourCycle c;
         for (int i = 0; i < table.size(); ++i) {
             double qx = 0, qy = 0;
             for (int j = 0; j < 12; ++j) {
                 const double px = t.x0 + j * stepX + stepX / 2;
-                const double py = t.y0 + t.h - magnitude(table[i][j]) / max * t.h;
+                const double py = yBase - double(table[i][j]) / total * t.h;
                 if (j == 0) {
                     qx = px;
                     qy = py;
@@ -263,11 +357,9 @@ void categoryTrendChart(Surface& s, const Placement& p, const QList<std::array<q
                 qx = px;
                 qy = py;
             }
-            s.CurrentX = t.x0 + t.w + t.d + 30;
-            s.CurrentY = t.y0 - t.d + 30 + 180 * i;
-            s.print(QStringLiteral("■") + names.value(i));
             c.advance();
         }
+        trendLegend(s, t, names, int(table.size()));
     }
     s.setScaleMode(Surface::Pixels);
 }
@@ -278,12 +370,12 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
     ColourCycle c;
     double total = 0;
     for (int j = 0; j <= count; ++j)
-        total += magnitude(amounts.value(j));
+        total += share(amounts.value(j));
     if (total == 0)
         return;
     QStringList percent;
     for (int j = 0; j <= count; ++j) {
-        const double v = percentRound(magnitude(amounts.value(j)) * 100 / total, 2);
+        const double v = percentRound(share(amounts.value(j)) * 100 / total, 2);
         percent << QStringLiteral("(") + QString::number(float(v), 'g', 7) + QStringLiteral("%)");
     }
     s.setScaleMode(Surface::Twips);
@@ -291,7 +383,7 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
     QList<double> top(count + 1), height(count + 1);
     double y = t.y0 + t.h;
     for (int j = count; j >= 0; --j) {
-        const double a = magnitude(amounts.value(j));
+        const double a = share(amounts.value(j));
         const double h = a / total * t.h;
         y -= h;
         top[j] = y;
@@ -305,7 +397,7 @@ void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
     const double lineH = s.textHeight(QStringLiteral("A"));
     double lastY = t.y0 + t.h;
     for (int j = count; j >= 0; --j) {
-        if (magnitude(amounts.value(j)) <= 0)
+        if (share(amounts.value(j)) <= 0)
             continue;
         // Each item climbs at least one line above the last, so none overlap.
         if (top[j] + lineH < lastY)

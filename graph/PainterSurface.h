@@ -16,6 +16,8 @@ public:
     void print(const QString& text) override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text) const override;
+    double scaleWidth() const override { return unit(image_.width()); }
+    double scaleHeight() const override { return unit(image_.height()); }
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
     void clear() override;

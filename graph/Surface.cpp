@@ -7,12 +7,11 @@ void RecordingSurface::print(const QString& text) {
 }
 
 double RecordingSurface::textWidth(const QString& text) const {
-    const double w = CharWidth * text.size();
-    return scaleMode == Twips ? w : w / 15;
+    return inUnit(CharWidth * text.size());
 }
 
 double RecordingSurface::textHeight(const QString&) const {
-    return scaleMode == Twips ? CharHeight : CharHeight / 15;
+    return inUnit(CharHeight);
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2) {

@@ -17,6 +17,9 @@ public:
     virtual void print(const QString& text) = 0; // at CurrentX, CurrentY (top-left)
     virtual double textWidth(const QString& text) const = 0;
     virtual double textHeight(const QString& text) const = 0;
+    // The drawable area, in the current unit.
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void box(double x1, double y1, double x2, double y2) = 0; // filled and outlined
     virtual void clear() = 0;
@@ -38,6 +41,9 @@ public:
     // Measured in twips: 90 a character wide, 180 high.
     static constexpr double CharWidth = 90;
     static constexpr double CharHeight = 180;
+    // The graph window's drawing area, in twips.
+    static constexpr double PageWidth = 11250;
+    static constexpr double PageHeight = 9150;
 
     void setForeColor(quint32 bgr) override { colour_ = bgr; }
     void setScaleMode(int mode) override { scaleMode = mode; }
@@ -45,6 +51,8 @@ public:
     void print(const QString& text) override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text) const override;
+    double scaleWidth() const override { return inUnit(PageWidth); }
+    double scaleHeight() const override { return inUnit(PageHeight); }
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
     void clear() override { calls.clear(); }
@@ -56,6 +64,8 @@ public:
     double fontSize = 9;
 
 private:
+    double inUnit(double twips) const { return scaleMode == Twips ? twips : twips / 15; }
+
     quint32 colour_ = 0;
 };
 

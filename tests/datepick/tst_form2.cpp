@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace kotsu;
@@ -124,16 +125,40 @@ private slots:
         QCOMPARE(borderedCell(f), 2 + 27);
     }
 
-    void leapDay_clampsWhenTheYearChanges() {
+    void yearArrows_stepTheYear_andClampTheLeapDay() {
         FakePort port;
         port.tagText = "TOUROKU";
         port.registration = "2004/02/29";
         Form2 f(port);
-        f.stepYear(+1);
-        QCOMPARE(f.visibleYear(), 2005);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QScrollBar* arrows = f.LstY->verticalScrollBar();
+        arrows->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(f.LstY->indexAt(QPoint(2, 2)).data().toString(), QString("2005"));
         QCOMPARE(f.Str年月日, QString("2005/02/28"));
-        f.stepYear(-1);
+        arrows->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(f.LstY->indexAt(QPoint(2, 2)).data().toString(), QString("2004"));
         QCOMPARE(f.Str年月日, QString("2004/02/28"));
+        f.Command4->click();
+        QCOMPARE(port.registration, QString("2004/02/28"));
+    }
+
+    void highlightedDay_showsAllFourSidesInBlack_onEveryColumn() {
+        FakePort port;
+        port.tagText = "MEISAI";
+        port.list = "2005/05/08"; // a Sunday
+        Form2 f(port);
+        for (int cell : {7, 10, 13}) { // Sunday 8th, Wednesday 11th, Saturday 14th
+            QTest::mouseClick(f.LblD[cell], Qt::LeftButton);
+            const QImage shot = f.grab().toImage();
+            const QRect r = f.LblD[cell]->geometry();
+            const QPoint sides[4] = {{r.center().x(), r.top()},
+                                     {r.center().x(), r.bottom()},
+                                     {r.left(), r.center().y()},
+                                     {r.right(), r.center().y()}};
+            for (const QPoint& p : sides)
+                QCOMPARE(shot.pixelColor(p), QColor(Qt::black));
+        }
     }
 
     void emptyCell_clickIsIgnored() {
@@ -161,8 +186,9 @@ private slots:
         FakePort port;
         port.tagText = "MEISAI";
         Form2 f(port);
-        QCOMPARE(f.LblD[7]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(f.LblD[13]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        auto textColour = [](const QLabel* l) { return l->palette().color(l->foregroundRole()); };
+        QCOMPARE(textColour(f.LblD[7]), QColor(255, 0, 0));
+        QCOMPARE(textColour(f.LblD[13]), QColor(0, 0, 255));
         QCOMPARE(f.LstY->count(), 120);
         QCOMPARE(f.CmbM->count(), 12);
     }

@@ -1,3 +1,4 @@
+#include "ChartReading.h"
 #include "graph/Form5.h"
 #include "graph/GraphMod.h"
 #include "support/MainFixture.h"
@@ -5,9 +6,7 @@
 #include <QTest>
 
 using namespace kotsu;
-using kotsu::test::MainFixture;
-using kotsu::test::whenModal;
-using Op = RecordingSurface::Op;
+using namespace kotsu::test;
 
 class TestForm5 : public QObject {
     Q_OBJECT
@@ -66,6 +65,35 @@ private slots:
         const auto legend = trend.of(Op::Print).mid(22);
         QCOMPARE(legend.size(), 2);
         QCOMPARE(legend[1].text, QString("■食費"));
+    }
+
+    void yearCharts_placeEachMonthsEntriesInThatMonth() {
+        MainFixture f;
+        const qint64 salary = f.ledger.addCategory("給与", "+");
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        std::array<qint64, 12> in{}, out{};
+        for (int t = 0; t < 12; ++t) {
+            const QDate first(2005, t + 1, 1);
+            in[t] = 1000 * (t + 1);
+            out[t] = 500 * (12 - t);
+            f.ledger.addEntry(first.toString("yyyy/MM/dd"), salary, in[t]);
+            f.ledger.addEntry(first.addMonths(1).addDays(-1).toString("yyyy/MM/dd"), food, out[t]);
+        }
+        Form1& m = f.open();
+        Form5 g(m);
+        RecordingSurface year, trend;
+        g.drawOn(year, 4);
+        g.drawOn(trend, 5);
+        const QList<double> drawn[4] = {monthValues(year, 0xFF0000), monthValues(year, 0x0000FF),
+                                        monthValues(trend, tableColour(0, 0)),
+                                        monthValues(trend, tableColour(1, 0))};
+        for (int t = 0; t < 12; ++t) {
+            const QByteArray month = QByteArray::number(t + 1);
+            QVERIFY2(near(drawn[0][t], in[t], 18000), month);
+            QVERIFY2(near(drawn[1][t], out[t], 18000), month);
+            QVERIFY2(near(drawn[2][t], in[t], 12000), month);
+            QVERIFY2(near(drawn[3][t], out[t], 12000), month);
+        }
     }
 
     void summary_isReadInGridOrder_withAnEmptyElementPastTheEnd() {

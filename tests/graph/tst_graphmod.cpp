@@ -1,10 +1,11 @@
+#include "ChartReading.h"
 #include "graph/GraphMod.h"
 #include "graph/MathMod.h"
 #include "graph/Surface.h"
 #include <QTest>
 
 using namespace kotsu;
-using Op = RecordingSurface::Op;
+using namespace kotsu::test;
 
 namespace {
 Frame simpleFrame(int nY, int nX, int f) {
@@ -15,12 +16,43 @@ Frame simpleFrame(int nY, int nX, int f) {
         categories << QString("c%1").arg(i);
     return {1500, 1500, 6000, 6750, 450, 0x404040, 0x808080, nY, nX, values, categories, f};
 }
-QList<RecordingSurface::Call> withColour(const RecordingSurface& s, Op op, quint32 colour) {
-    QList<RecordingSurface::Call> out;
-    for (const auto& c : s.of(op))
-        if (c.colour == colour)
+
+// The scale labels of a bar chart: its numeric prints.
+QList<Call> numericPrints(const RecordingSurface& s) {
+    QList<Call> out;
+    for (const Call& c : s.of(Op::Print)) {
+        bool ok = false;
+        c.text.toLongLong(&ok);
+        if (ok)
             out << c;
+    }
     return out;
+}
+
+struct Year {
+    QList<std::array<qint64, 12>> table;
+    QStringList names;
+    std::array<std::array<qint64, 12>, 2> months{};
+};
+
+// A household's year: 3 income and 16 expense categories, a car bought in December far
+// beyond that month's income, and a refund booked as a negative expense in May.
+Year nineteenCategories() {
+    Year y;
+    for (int i = 0; i < 19; ++i) {
+        std::array<qint64, 12> row{};
+        for (int m = 0; m < 12; ++m)
+            row[m] = i == 0 ? 280000 : i < 3 ? 5000 * (i + m % 3) : 3000 * (i + m % 4);
+        y.table << row;
+        y.names << QStringLiteral("科目%1").arg(i);
+    }
+    y.table[1][5] = y.table[1][11] = 600000;
+    y.table[18][11] = 2400000;
+    y.table[3][4] = -30000;
+    for (int i = 0; i < 19; ++i)
+        for (int m = 0; m < 12; ++m)
+            y.months[i < 3 ? 0 : 1][m] += y.table[i][m];
+    return y;
 }
 } // namespace
 
@@ -43,7 +75,8 @@ private slots:
     void axisScale_keepsTwoSignificantDigits() {
         QFETCH(int, value);
         QFETCH(int, scaled);
-        QCOMPARE(axisScale(value), scaled);
+        QCOMPARE(axisScale(value), qint64(scaled));
+        QVERIFY(scaledMax(value) >= value);
     }
 
     void percentRound_goesUpUnlessTheLastDigitIsZero_data() {
@@ -194,6 +227,119 @@ private slots:
             QVERIFY(items[i].y1 <= items[i - 1].y1 - RecordingSurface::CharHeight + 0.001);
         // 0.0099… rounds to 0.01, whose last digit is not 0, so it goes up one unit.
         QCOMPARE(items[0].text, QString("d(0.02%)"));
+    }
+
+    void totalsBeyond32Bits_scaleAboveThem_andStayInsideTheFrame() {
+        const qint64 big = 4000000000, twice32 = 2 * qint64(INT32_MAX);
+        RecordingSurface bars;
+        categoryBarChart(bars, Placement{}, {big, twice32, 0}, {"給料", "賞与", ""}, 2);
+        const auto scale = numericPrints(bars);
+        QVERIFY(scale.last().text.toLongLong() >= big);
+        QVERIFY(plottedInsideFrame(bars, -1, 10));
+        // Ten-digit labels would touch at every step: every other one is left out.
+        QCOMPARE(scale.size(), 6);
+        for (int i = 1; i < scale.size(); ++i)
+            QVERIFY(scale[i].x1 > scale[i - 1].x1 + bars.textWidth(scale[i - 1].text));
+
+        std::array<std::array<qint64, 12>, 2> months{};
+        months[0][4] = big;
+        months[1][7] = twice32;
+        RecordingSurface balance;
+        monthlyBalanceChart(balance, Placement{}, months, QStringList(12, "m"), "収入", "支出");
+        QVERIFY(balance.of(Op::Print).at(9).text.toLongLong() >= twice32);
+        QVERIFY(plottedInsideFrame(balance, 9, 11));
+        QVERIFY(near(monthValues(balance, 0xFF0000)[4], big, 2.0 * twice32));
+        QVERIFY(near(monthValues(balance, 0x0000FF)[7], twice32, 2.0 * twice32));
+
+        RecordingSurface trend;
+        categoryTrendChart(trend, Placement{}, {months[0], months[1]}, {"給料", "車"},
+                           QStringList(12, "m"));
+        QVERIFY(trend.of(Op::Print).at(9).text.toLongLong() >= twice32);
+        QVERIFY(plottedInsideFrame(trend, 9, 11));
+        QVERIFY(near(monthValues(trend, tableColour(1, 0))[7], twice32, twice32));
+    }
+
+    void negativeMonth_isDrawnWithItsSign_insideTheFrame() {
+        std::array<std::array<qint64, 12>, 2> m{};
+        m[0][0] = 300000;
+        m[1][0] = 250000;
+        m[0][2] = -50000;
+        m[1][2] = -5000;
+        RecordingSurface s;
+        monthlyBalanceChart(s, Placement{}, m, QStringList(12, "m"), "収入", "支出");
+        QVERIFY(plottedInsideFrame(s, 9, 11));
+        const double span = 350000;
+        QVERIFY(near(monthValues(s, 0xFF0000)[2], -50000, span));
+        QVERIFY(near(monthValues(s, 0x0000FF)[2], -5000, span));
+        const auto deficit = withColour(s, Op::Box, 0xFFC0FF);
+        QCOMPARE(deficit.size(), 1);
+        QVERIFY(near(valueAt(s, deficit[0].y1), 0, span));
+        QVERIFY(near(valueAt(s, deficit[0].y2), -45000, span));
+    }
+
+    void ordinaryYear_ofNineteenCategories_staysInsideItsScale() {
+        const Year y = nineteenCategories();
+        RecordingSurface balance, trend;
+        monthlyBalanceChart(balance, Placement{}, y.months, QStringList(12, "m"), "収入", "支出");
+        categoryTrendChart(trend, Placement{}, y.table, y.names, QStringList(12, "m"));
+        QVERIFY(plottedInsideFrame(balance, 9, 11));
+        QVERIFY(plottedInsideFrame(trend, 9, 11));
+        const double span = 3000000;
+        QVERIFY(near(monthValues(balance, 0x0000FF)[11], y.months[1][11], span));
+        const auto refund = monthValues(trend, tableColour(3, 0));
+        QVERIFY(near(refund[4], -30000, span));
+        QVERIFY(near(refund[5], y.table[3][5], span));
+        // The zero level is drawn where the scale reads 0, on a labelled grid line.
+        QStringList labels;
+        for (const Call& c : trend.of(Op::Print).mid(0, 10))
+            labels << c.text;
+        QVERIFY(labels.contains("0"));
+        bool zeroLine = false;
+        for (const Call& c : withColour(trend, Op::Line, EdgeColour))
+            zeroLine |= c.x1 == X0 && c.x2 == X0 + D && near(valueAt(trend, c.y1), 0, span);
+        QVERIFY(zeroLine);
+        QCOMPARE(trend.of(Op::Print).mid(22).size(), 19);
+    }
+
+    void trendLegend_takesASecondColumn_thenCountsTheRest() {
+        auto legendOf = [](int n, const QString& longName = {}) {
+            QList<std::array<qint64, 12>> table(n, std::array<qint64, 12>{});
+            table[0][0] = 100;
+            QStringList names;
+            for (int i = 0; i < n; ++i)
+                names << QStringLiteral("科目%1").arg(i);
+            if (!longName.isEmpty())
+                names[50] = longName;
+            RecordingSurface s;
+            categoryTrendChart(s, Placement{}, table, names, QStringList(12, "m"));
+            return s.of(Op::Print).mid(22);
+        };
+        const auto fits = legendOf(44);
+        QCOMPARE(fits.last().x1, fits.first().x1);
+        const double columnWidth = (RecordingSurface::PageWidth - fits.first().x1) / 2;
+
+        const auto two = legendOf(60, QString(40, QChar(u'長')));
+        QCOMPARE(two.size(), 60);
+        QCOMPARE(two[44].x1, two[0].x1 + columnWidth);
+        QCOMPARE(two[44].y1, two[0].y1);
+        QVERIFY(two[50].text.endsWith(QStringLiteral("…")));
+        QVERIFY(RecordingSurface::CharWidth * two[50].text.size() <= columnWidth);
+
+        const auto full = legendOf(200);
+        QCOMPARE(full.size(), 88);
+        QCOMPARE(full.last().text, QStringLiteral("他113科目"));
+        QCOMPARE(full.last().colour, quint32(0));
+        QVERIFY(full.last().y1 + RecordingSurface::CharHeight <= RecordingSurface::PageHeight);
+    }
+
+    void ratio_leavesNegativeTotalsOutOfTheShares() {
+        RecordingSurface s;
+        ratioColumn(s, Placement{150, 100, 100, 450, 30}, {100000, -20000, 50000, 0},
+                    {"給料", "返金", "賞与", ""}, 3);
+        QStringList texts;
+        for (const Call& c : s.of(Op::Print))
+            texts << c.text;
+        QCOMPARE(texts, QStringList({"賞与(33.34%)", "給料(66.68%)"}));
     }
 };
 
