@@ -1,6 +1,7 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
+#include "exchange/ExportTarget.h"
 #include "exchange/Import.h"
 #include "ledger/Backup.h"
 #include "ledger/LedgerError.h"
@@ -8,6 +9,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace kotsu {
@@ -45,6 +47,15 @@ void ExchangeCommands::MnuExp_Click() {
         main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
     if (path.isEmpty())
         return;
+    const QString ledgerFile = ledgerFileAt(path, main_.ledgerPath());
+    if (!ledgerFile.isEmpty()) {
+        MessageBox::error(main_.window(),
+                          QStringLiteral("保存できませんでした！！\n「%1」はこの家計簿のデータの"
+                                         "ファイルです。別の名前を指定してください。")
+                              .arg(QFileInfo(ledgerFile).fileName()),
+                          QStringLiteral("保存エラー"));
+        return;
+    }
     QList<QStringList> rows;
     const int count = main_.entryRows();
     rows.reserve(count);
@@ -58,10 +69,11 @@ void ExchangeCommands::MnuExp_Click() {
         main_.setEntryCurrent(count - 1, 5);
     int replaced = 0;
     const QByteArray bytes = toCp932(exportText(rows), &replaced);
-    // Written beside the target and renamed over it only when complete.
+    // Written beside the target and renamed over it only when complete. The explicit flush
+    // matters: commit() does not report a short write (a full disk) of buffered data.
     QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.commit();
     if (!written) {
         MessageBox::error(main_.window(),
                           QStringLiteral("保存できませんでした！！\n") + file.errorString(),
