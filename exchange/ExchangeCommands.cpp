@@ -18,7 +18,7 @@ namespace kotsu {
 
 namespace {
 
-// A wipe goes ahead only once the ledger is safe in its backup; otherwise why not.
+// A wipe goes ahead only once the ledger is safe in its backup: why it is not, if so.
 std::optional<QString> backupFailure(MainPort& main) {
     try {
         backupLedger(main.ledgerPath());

@@ -53,7 +53,7 @@ void limitChildMemory() {
     setrlimit(RLIMIT_AS, &limit);
 }
 
-QString damaged() {
+QString unreadable() {
     return QStringLiteral("ファイルを読み取れません（壊れている可能性があります）。");
 }
 
@@ -66,7 +66,7 @@ QString errorFor(int exitCode) {
             "ファイルが壊れています（Access（Jet）のデータベースですが、表の一覧か表の中身を"
             "読み取れません）。");
     default:
-        return damaged();
+        return unreadable();
     }
 }
 
@@ -75,7 +75,7 @@ void decode(const QByteArray& data, const QStringList& tables, JetReadResult& re
     quint32 magic = 0;
     in >> magic;
     if (magic != JetProtocolMagic) {
-        result.error = damaged();
+        result.error = unreadable();
         return;
     }
     for (const QString& name : tables) {
@@ -88,7 +88,7 @@ void decode(const QByteArray& data, const QStringList& tables, JetReadResult& re
     }
     if (in.status() != QDataStream::Ok) {
         result.tables.clear();
-        result.error = damaged();
+        result.error = unreadable();
         return;
     }
     result.ok = true;
@@ -129,7 +129,7 @@ JetReadResult readJetTables(const QString& path, const QStringList& tables, Prog
             result.error = QStringLiteral(
                 "ファイルの読み取りが時間内に終わりません（壊れている可能性があります）。");
         } else if (data.size() > answerLimit) {
-            result.error = damaged();
+            result.error = unreadable();
         } else {
             child.waitForReadyRead(50);
             data += child.readAllStandardOutput();
@@ -141,7 +141,7 @@ JetReadResult readJetTables(const QString& path, const QStringList& tables, Prog
     }
     data += child.readAllStandardOutput();
     if (child.exitStatus() != QProcess::NormalExit) {
-        result.error = damaged();
+        result.error = unreadable();
         return result;
     }
     if (child.exitCode() != JetReadDone) {
