@@ -1,31 +1,60 @@
 #include "exchange/ExchangeCommands.h"
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
+#include "exchange/ExportTarget.h"
 #include "exchange/Import.h"
+#include "exchange/Progress.h"
 #include "ledger/Backup.h"
 #include "ledger/LedgerError.h"
 #include "ui/ErrorReport.h"
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include <QFileInfo>
 #include <QSaveFile>
+#include <optional>
 
 namespace kotsu {
 
 namespace {
 
-// A wipe goes ahead only once the ledger is safe in its backup.
-bool backedUp(MainPort& main) {
+// A wipe goes ahead only once the ledger is safe in its backup: why it is not, if so.
+std::optional<QString> backupFailure(MainPort& main) {
     try {
         backupLedger(main.ledgerPath());
-        return true;
+        return std::nullopt;
     } catch (const LedgerError& e) {
-        MessageBox::error(main.window(),
-                          QStringLiteral("バックアップを作成できませんでした！！\n") +
-                              e.description(),
-                          QStringLiteral("ﾊﾞｯｸｱｯﾌﾟエラー"));
-        return false;
+        return e.description();
     }
+}
+
+void reportBackupFailure(MainPort& main, const QString& why) {
+    MessageBox::error(main.window(),
+                      QStringLiteral("バックアップを作成できませんでした！！\n") + why,
+                      QStringLiteral("ﾊﾞｯｸｱｯﾌﾟエラー"));
+}
+
+bool backedUp(MainPort& main) {
+    const auto why = backupFailure(main);
+    if (why)
+        reportBackupFailure(main, *why);
+    return !why;
+}
+
+// Read, backup and write behind one progress dialog, which is gone before any message.
+// The backup is taken only once the file has passed every check, so a refused file never
+// costs an older backup its place.
+ImportOutcome importFile(MainPort& main, const QString& path,
+                         std::optional<QString>& backupFailed) {
+    Progress progress(main.window(), QStringLiteral("取り込み中"));
+    OldLedger old;
+    ImportOutcome outcome = readOldLedger(path, old, &progress);
+    if (!outcome.ok)
+        return outcome;
+    backupFailed = backupFailure(main);
+    if (backupFailed)
+        return outcome;
+    return writeOldLedger(main.ledgerPath(), old, &progress);
 }
 
 bool askYes(MainPort& main, const QString& text, const QString& title) {
@@ -45,6 +74,15 @@ void ExchangeCommands::MnuExp_Click() {
         main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
     if (path.isEmpty())
         return;
+    const QString ledgerFile = ledgerFileAt(path, main_.ledgerPath());
+    if (!ledgerFile.isEmpty()) {
+        MessageBox::error(main_.window(),
+                          QStringLiteral("保存できませんでした！！\n「%1」はこの家計簿のデータの"
+                                         "ファイルです。別の名前を指定してください。")
+                              .arg(QFileInfo(ledgerFile).fileName()),
+                          QStringLiteral("保存エラー"));
+        return;
+    }
     QList<QStringList> rows;
     const int count = main_.entryRows();
     rows.reserve(count);
@@ -58,10 +96,11 @@ void ExchangeCommands::MnuExp_Click() {
         main_.setEntryCurrent(count - 1, 5);
     int replaced = 0;
     const QByteArray bytes = toCp932(exportText(rows), &replaced);
-    // Written beside the target and renamed over it only when complete.
+    // Written beside the target and renamed over it only when complete. The explicit flush
+    // matters: commit() does not report a short write (a full disk) of buffered data.
     QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.commit();
     if (!written) {
         MessageBox::error(main_.window(),
                           QStringLiteral("保存できませんでした！！\n") + file.errorString(),
@@ -107,16 +146,31 @@ void ExchangeCommands::MnuInp_Click() {
         main_.window(), QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
     if (path.isEmpty())
         return;
-    if (!backedUp(main_))
+    std::optional<QString> backupFailed;
+    const ImportOutcome outcome = importFile(main_, path, backupFailed);
+    if (backupFailed) {
+        reportBackupFailure(main_, *backupFailed);
         return;
-    const ImportOutcome outcome = importOldLedger(path, main_.ledgerPath());
-    if (!outcome.ok) {
+    }
+    switch (outcome.refusal) {
+    case ImportOutcome::Refusal::None:
+        main_.reloadAll();
+        break;
+    case ImportOutcome::Refusal::File:
         MessageBox::error(main_.window(),
                           QStringLiteral("取り込めないファイルです！！\n") + outcome.reason,
                           QStringLiteral("ｲﾝﾎﾟｰﾄエラー"));
-        return;
+        break;
+    case ImportOutcome::Refusal::Ledger:
+        MessageBox::error(main_.window(),
+                          QStringLiteral("台帳に書き込めませんでした！！\n台帳は取り込みの前の"
+                                         "ままです。\n") +
+                              outcome.reason,
+                          QStringLiteral("ｲﾝﾎﾟｰﾄエラー"));
+        break;
+    case ImportOutcome::Refusal::Cancelled:
+        break;
     }
-    main_.reloadAll();
 }
 
 } // namespace kotsu

@@ -1,5 +1,6 @@
 #include "exchange/Import.h"
 #include "common/values.h"
+#include "exchange/Progress.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Reset.h"
@@ -53,6 +54,12 @@ std::optional<int> position(const QString& text, int count) {
     return int(v);
 }
 
+// Every few hundred rows the windows are painted and a cancel is taken.
+void tick(Progress* progress, int& done) {
+    if (progress && ++done % 512 == 0)
+        progress->check(done);
+}
+
 qint64 lastId(Database& db) {
     return sqlite3_last_insert_rowid(db.handle());
 }
@@ -101,7 +108,11 @@ std::optional<QString> checkOldLedger(const JetReadResult& read, OldLedger& out)
     return std::nullopt;
 }
 
-void writeImport(Database& db, const OldLedger& old) {
+void writeImport(Database& db, const OldLedger& old, Progress* progress) {
+    if (progress)
+        progress->setStage(QStringLiteral("台帳に書き込んでいます…"),
+                           int(old.categories.size() + old.entries.size()));
+    int done = 0;
     resetLedger(db);
     Recordset categories = db.openTable(QStringLiteral("科目テーブル"));
     QHash<QString, qint64> firstIdOf;
@@ -113,6 +124,7 @@ void writeImport(Database& db, const OldLedger& old) {
         // Every lookup by name takes the first category of that name.
         if (!firstIdOf.contains(c.name))
             firstIdOf.insert(c.name, lastId(db));
+        tick(progress, done);
     }
     categories.addNew();
     categories.setValue(QStringLiteral("科目名前"), unknownCategory);
@@ -132,6 +144,7 @@ void writeImport(Database& db, const OldLedger& old) {
                          income && *income > 0 ? *income : *toYen(e.expense));
         entries.setValue(QStringLiteral("コメント"), e.remark);
         entries.update();
+        tick(progress, done);
     }
 
     QStringList remarks;
@@ -148,24 +161,48 @@ void writeImport(Database& db, const OldLedger& old) {
     }
 }
 
-ImportOutcome importOldLedger(const QString& oldFile, const QString& ledgerPath) {
+ImportOutcome readOldLedger(const QString& oldFile, OldLedger& out, Progress* progress) {
     ImportOutcome outcome;
-    OldLedger old;
-    if (auto why = checkOldLedger(readJetTables(oldFile, {categoriesTable, entriesTable}), old)) {
-        outcome.reason = *why;
+    if (progress)
+        progress->setStage(QStringLiteral("ファイルを読み取っています…"));
+    const JetReadResult read = readJetTables(oldFile, {categoriesTable, entriesTable}, progress);
+    if (read.cancelled) {
+        outcome.refusal = ImportOutcome::Refusal::Cancelled;
         return outcome;
     }
-    try {
-        Database db(ledgerPath);
-        Transaction t(db);
-        writeImport(db, old);
-        t.commit();
-    } catch (const LedgerError& e) {
-        outcome.reason = e.description();
+    if (auto why = checkOldLedger(read, out)) {
+        outcome.refusal = ImportOutcome::Refusal::File;
+        outcome.reason = *why;
         return outcome;
     }
     outcome.ok = true;
     return outcome;
+}
+
+ImportOutcome writeOldLedger(const QString& ledgerPath, const OldLedger& old, Progress* progress) {
+    ImportOutcome outcome;
+    try {
+        Database db(ledgerPath);
+        Transaction t(db);
+        writeImport(db, old, progress);
+        t.commit();
+    } catch (const LedgerError& e) {
+        outcome.refusal = ImportOutcome::Refusal::Ledger;
+        outcome.reason = e.description();
+        return outcome;
+    } catch (const ProgressCancelled&) {
+        outcome.refusal = ImportOutcome::Refusal::Cancelled;
+        return outcome;
+    }
+    outcome.ok = true;
+    return outcome;
+}
+
+ImportOutcome importOldLedger(const QString& oldFile, const QString& ledgerPath,
+                              Progress* progress) {
+    OldLedger old;
+    const ImportOutcome read = readOldLedger(oldFile, old, progress);
+    return read.ok ? writeOldLedger(ledgerPath, old, progress) : read;
 }
 
 } // namespace kotsu

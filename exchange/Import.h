@@ -6,10 +6,13 @@
 namespace kotsu {
 
 class Database;
+class Progress;
 
 struct ImportOutcome {
+    enum class Refusal { None, File, Ledger, Cancelled };
     bool ok = false;
-    QString reason; // why the file was refused; the ledger is then unchanged
+    Refusal refusal = Refusal::None; // File: the chosen file; Ledger: the ledger not written
+    QString reason;                  // why; the ledger is then unchanged
 };
 
 // The older version's data, read and checked whole before anything is deleted.
@@ -28,9 +31,17 @@ struct OldLedger {
 std::optional<QString> checkOldLedger(const JetReadResult& read, OldLedger& out);
 
 // Replaces every row of the ledger with the old data, inside the caller's transaction.
-void writeImport(Database& db, const OldLedger& old);
+void writeImport(Database& db, const OldLedger& old, Progress* progress = nullptr);
 
-// Reads, checks, then wipes and writes in one transaction: all or nothing.
-ImportOutcome importOldLedger(const QString& oldFile, const QString& ledgerPath);
+// Reads and checks the whole old file; the ledger is not touched.
+ImportOutcome readOldLedger(const QString& oldFile, OldLedger& out, Progress* progress = nullptr);
+
+// Wipes the ledger and writes the old data in one transaction: all or nothing.
+ImportOutcome writeOldLedger(const QString& ledgerPath, const OldLedger& old,
+                             Progress* progress = nullptr);
+
+// Both in turn.
+ImportOutcome importOldLedger(const QString& oldFile, const QString& ledgerPath,
+                              Progress* progress = nullptr);
 
 } // namespace kotsu

@@ -1,11 +1,16 @@
 #include "exchange/JetLedger.h"
 #include "exchange/JetReader.h"
+#include "exchange/Progress.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Schema.h"
 #include "ui/MessageBox.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kotsu {
 
@@ -55,6 +60,54 @@ QString freeName(const QString& wanted) {
     return name;
 }
 
+QString buildingPath(const QString& path) {
+    return path + QStringLiteral(".converting");
+}
+
+// The names the original is kept under, in the order they are taken.
+QStringList keptNames(const QString& path) {
+    QStringList names;
+    const QString first = path + QStringLiteral(".jet");
+    names << first;
+    for (int n = 1; QFile::exists(names.last()); ++n)
+        names << first + QLatin1Char('.') + QString::number(n);
+    names.removeLast();
+    return names;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::lstat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::lstat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// A copy that is on the disk before it is relied on.
+bool copyDurably(const QString& from, const QString& to) {
+    if (!QFile::copy(from, to))
+        return false;
+    const int fd = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        QFile::remove(to);
+    return synced;
+}
+
+// The original stays under its kept name as a second link to the same file, or a copy
+// where the file system has no links, so that the switch itself is one rename.
+bool keepOriginal(const QString& path, const QString& kept) {
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
+        return true;
+    return copyDurably(path, kept);
+}
+
+bool moveOver(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 // Rows, sums of IDs and sums of amounts and budgets: what must be equal after copying.
 QList<double> fingerprint(Database& db) {
     QList<double> parts;
@@ -86,7 +139,8 @@ QList<double> expectedFingerprint(const QList<JetTableRows>& tables) {
             total(tables[2], QStringLiteral("ID"))};
 }
 
-void copyRows(Database& db, const JetTableRows& t, const TableShape& shape) {
+void copyRows(Database& db, const JetTableRows& t, const TableShape& shape, Progress* progress,
+              int& done) {
     Recordset rs = db.openTable(shape.name);
     QList<int> cols;
     for (const QString& c : shape.columns)
@@ -102,6 +156,8 @@ void copyRows(Database& db, const JetTableRows& t, const TableShape& shape) {
                         v.isNull ? (number ? QStringLiteral("0") : QString()) : v.text);
         }
         rs.update();
+        if (progress && ++done % 512 == 0)
+            progress->check(done);
     }
 }
 
@@ -115,31 +171,42 @@ bool isJetFile(const QString& path) {
     return head.size() == 20 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16);
 }
 
-LedgerConversion convertJetLedger(const QString& path) {
+LedgerConversion convertJetLedger(const QString& path, Progress* progress) {
     LedgerConversion out;
     QStringList names;
     for (const auto& s : shapes)
         names << s.name;
-    const JetReadResult read = readJetTables(path, names);
+    if (progress)
+        progress->setStage(QStringLiteral("以前の台帳を読み取っています…"));
+    const JetReadResult read = readJetTables(path, names, progress);
+    if (read.cancelled) {
+        out.cancelled = true;
+        return out;
+    }
     if (!read.ok) {
         out.reason = read.error;
         return out;
     }
+    int rows = 0;
     for (int i = 0; i < shapes.size(); ++i) {
         if (auto why = checkShape(read.tables[i], shapes[i])) {
             out.reason = *why;
             return out;
         }
+        rows += int(read.tables[i].rows.size());
     }
-    const QString building = path + QStringLiteral(".converting");
+    const QString building = buildingPath(path);
     QFile::remove(building);
     try {
         createLedger(building);
         Database db(building);
         {
+            if (progress)
+                progress->setStage(QStringLiteral("新しい台帳に書き込んでいます…"), rows);
+            int done = 0;
             Transaction t(db);
             for (int i = 0; i < shapes.size(); ++i)
-                copyRows(db, read.tables[i], shapes[i]);
+                copyRows(db, read.tables[i], shapes[i], progress, done);
             t.commit();
         }
         if (fingerprint(db) != expectedFingerprint(read.tables))
@@ -147,18 +214,26 @@ LedgerConversion convertJetLedger(const QString& path) {
                               QStringLiteral("写したデータが元と一致しません。"));
     } catch (const LedgerError& e) {
         QFile::remove(building);
+        out.notWritten = true;
         out.reason = e.description();
+        return out;
+    } catch (const ProgressCancelled&) {
+        QFile::remove(building);
+        out.cancelled = true;
         return out;
     }
     out.originalNow = freeName(path + QStringLiteral(".jet"));
-    if (!QFile::rename(path, out.originalNow)) {
+    if (!keepOriginal(path, out.originalNow)) {
         QFile::remove(building);
-        out.reason = QStringLiteral("元のファイルを移動できません。");
+        out.notWritten = true;
+        out.reason = QStringLiteral("元のファイルを残せません。");
         return out;
     }
-    if (!QFile::rename(building, path)) {
-        QFile::rename(out.originalNow, path);
+    // From here on there is always a ledger under its own name: the Jet file, then ours.
+    if (!moveOver(building, path)) {
+        QFile::remove(out.originalNow);
         QFile::remove(building);
+        out.notWritten = true;
         out.reason = QStringLiteral("新しい台帳を置けません。");
         return out;
     }
@@ -166,16 +241,52 @@ LedgerConversion convertJetLedger(const QString& path) {
     return out;
 }
 
+void recoverInterruptedTakeOver(const QString& path) {
+    const QString building = buildingPath(path);
+    const QString buildingTemp = building + QStringLiteral(".new");
+    if (!QFileInfo::exists(building) && !QFileInfo::exists(buildingTemp))
+        return;
+    if (!QFileInfo::exists(path)) {
+        // An earlier version moved the original aside before the new ledger was in place.
+        const QStringList kept = keptNames(path);
+        if (kept.isEmpty() || !isJetFile(kept.last()) || !moveOver(kept.last(), path))
+            return;
+    }
+    // Only a take-over still to be done is undone; a ledger of ours is left alone.
+    if (!isJetFile(path))
+        return;
+    for (const QString& name : keptNames(path))
+        if (sameFile(name, path))
+            QFile::remove(name);
+    QFile::remove(building);
+    QFile::remove(buildingTemp);
+}
+
 } // namespace kotsu
 
 namespace kotsu {
 
 TakeOver takeOverJetLedger(const QString& path) {
+    recoverInterruptedTakeOver(path);
     if (!isJetFile(path))
         return TakeOver::NotJet;
-    const LedgerConversion c = convertJetLedger(path);
+    LedgerConversion c;
+    {
+        Progress progress(nullptr, QStringLiteral("データの引き継ぎ"));
+        c = convertJetLedger(path, &progress);
+    }
+    if (c.cancelled) {
+        MessageBox::show(nullptr,
+                         QStringLiteral("データの引き継ぎを取り消しました。\n"
+                                        "元のファイルはそのままです。"),
+                         QStringLiteral("データの引き継ぎ"));
+        return TakeOver::Refused;
+    }
     if (!c.ok) {
-        MessageBox::error(nullptr, QStringLiteral("台帳ファイルを読み込めません！！\n") + c.reason,
+        MessageBox::error(nullptr,
+                          (c.notWritten ? QStringLiteral("新しい台帳を書き込めません！！\n")
+                                        : QStringLiteral("台帳ファイルを読み込めません！！\n")) +
+                              c.reason,
                           QStringLiteral("ファイルエラー"));
         return TakeOver::Refused;
     }

@@ -3,23 +3,33 @@
 
 namespace kotsu {
 
+class Progress;
+
 // True when the file at path is a Jet (Access) database rather than our own ledger.
 bool isJetFile(const QString& path);
 
 struct LedgerConversion {
     bool ok = false;
-    QString reason;      // why the Jet ledger was left as it was
-    QString originalNow; // where the Jet file was moved
+    bool cancelled = false;  // by the user
+    bool notWritten = false; // the Jet file was read, the new ledger could not be written
+    QString reason;          // why the Jet ledger was left as it was
+    QString originalNow;     // where the Jet file is kept
 };
 
-// Turns the Windows program's own ledger into ours: same rows, same IDs. The Jet file is
-// moved aside only once the new ledger is complete and verified; nothing is deleted.
-LedgerConversion convertJetLedger(const QString& path);
+// Turns the Windows program's own ledger into ours: same rows, same IDs. Once the new
+// ledger is complete and verified, the Jet file is kept under a second name and the new
+// ledger renamed over it in one step, so there is never a moment without a ledger.
+LedgerConversion convertJetLedger(const QString& path, Progress* progress = nullptr);
+
+// What a take-over cut short (a crash, a power cut) left behind is cleared away, and the
+// Jet file put back if an earlier version had moved it, so that the take-over starts again.
+void recoverInterruptedTakeOver(const QString& path);
 
 enum class TakeOver { NotJet, Converted, Refused };
 
-// At start-up: converts a Jet ledger and tells the user where the original went, or
-// says why it cannot be used (the program then ends, the file untouched).
+// At start-up: recovers an interrupted take-over, converts a Jet ledger and tells the user
+// where the original is kept, or says why it cannot be used (the program then ends, the
+// file untouched).
 TakeOver takeOverJetLedger(const QString& path);
 
 } // namespace kotsu

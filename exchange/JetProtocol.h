@@ -1,5 +1,5 @@
 #pragma once
-// What the Jet reader child hands back over its pipe.
+// What the Jet reader child hands back over its pipe, and how it ends.
 #include <QDataStream>
 #include <QList>
 #include <QString>
@@ -7,6 +7,14 @@
 namespace kotsu {
 
 constexpr quint32 JetProtocolMagic = 0x4B4A5452;
+
+// The child's exit status.
+enum JetReaderExit : int {
+    JetReadDone = 0,
+    JetNotJet = 2,  // no Jet signature
+    JetDamaged = 3, // a Jet signature, but its catalogue or a table cannot be read
+    JetUsage = 64,
+};
 
 struct JetValue {
     bool isNull = true;

@@ -1,17 +1,28 @@
 #include "exchange/JetReader.h"
+#include "exchange/Progress.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <sys/resource.h>
 
 namespace kotsu {
 
 namespace {
 
+// Far above what any real ledger needs; a looping reader stops here instead of
+// taking the machine's memory.
+constexpr rlim_t ChildMemoryLimit = rlim_t(1) << 30;
+
 QString& programOverride() {
     static QString p;
     return p;
+}
+
+int& deadlineOverride() {
+    static int ms = 0;
+    return ms;
 }
 
 QString readerProgram() {
@@ -24,51 +35,48 @@ QString readerProgram() {
     return QStringLiteral(KOTSU_JET_READER);
 }
 
-} // namespace
-
-void setJetReaderProgram(const QString& path) {
-    programOverride() = path;
+// A file of 100,000 entries is read in under two seconds.
+int deadlineFor(qint64 fileSize) {
+    if (deadlineOverride() > 0)
+        return deadlineOverride();
+    return int(qMin<qint64>(2000 + fileSize / 1024, 600000));
 }
 
-JetReadResult readJetTables(const QString& path, const QStringList& tables, int timeoutMs) {
-    JetReadResult result;
-    QProcess child;
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(readerProgram(), QStringList{path} + tables);
-    if (!child.waitForStarted()) {
-        result.error = QStringLiteral("読み取りプログラムを起動できません。");
-        return result;
+// What the answer can hold at most: every stored byte turned into a few of ours.
+qint64 answerLimitFor(qint64 fileSize) {
+    return 64 * fileSize + (qint64(1) << 20);
+}
+
+// Runs in the child between fork and exec.
+void limitChildMemory() {
+    const rlimit limit{ChildMemoryLimit, ChildMemoryLimit};
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+QString unreadable() {
+    return QStringLiteral("ファイルを読み取れません（壊れている可能性があります）。");
+}
+
+QString errorFor(int exitCode) {
+    switch (exitCode) {
+    case JetNotJet:
+        return QStringLiteral("Access（Jet）のデータベースではありません。");
+    case JetDamaged:
+        return QStringLiteral(
+            "ファイルが壊れています（Access（Jet）のデータベースですが、表の一覧か表の中身を"
+            "読み取れません）。");
+    default:
+        return unreadable();
     }
-    QByteArray data;
-    QElapsedTimer clock;
-    clock.start();
-    // Drain the pipe while waiting, so a large table never blocks the child.
-    while (child.state() != QProcess::NotRunning) {
-        if (clock.elapsed() > timeoutMs) {
-            child.kill();
-            child.waitForFinished();
-            result.error =
-                QStringLiteral("ファイルの読み取りが終わりません（壊れている可能性があります）。");
-            return result;
-        }
-        child.waitForReadyRead(100);
-        data += child.readAllStandardOutput();
-    }
-    data += child.readAllStandardOutput();
-    if (child.exitStatus() != QProcess::NormalExit) {
-        result.error = QStringLiteral("ファイルを読み取れません（壊れている可能性があります）。");
-        return result;
-    }
-    if (child.exitCode() == 2) {
-        result.error = QStringLiteral("Access（Jet）のデータベースではありません。");
-        return result;
-    }
+}
+
+void decode(const QByteArray& data, const QStringList& tables, JetReadResult& result) {
     QDataStream in(data);
     quint32 magic = 0;
     in >> magic;
-    if (child.exitCode() != 0 || magic != JetProtocolMagic) {
-        result.error = QStringLiteral("ファイルを読み取れません（壊れている可能性があります）。");
-        return result;
+    if (magic != JetProtocolMagic) {
+        result.error = unreadable();
+        return;
     }
     for (const QString& name : tables) {
         JetTableRows t;
@@ -79,10 +87,68 @@ JetReadResult readJetTables(const QString& path, const QStringList& tables, int 
         result.tables << t;
     }
     if (in.status() != QDataStream::Ok) {
-        result.error = QStringLiteral("ファイルを読み取れません（壊れている可能性があります）。");
-        return result;
+        result.tables.clear();
+        result.error = unreadable();
+        return;
     }
     result.ok = true;
+}
+
+} // namespace
+
+void setJetReaderProgram(const QString& path) {
+    programOverride() = path;
+}
+
+void setJetReaderDeadline(int ms) {
+    deadlineOverride() = ms;
+}
+
+JetReadResult readJetTables(const QString& path, const QStringList& tables, Progress* progress) {
+    JetReadResult result;
+    const qint64 size = QFileInfo(path).size();
+    QProcess child;
+    // Its complaints are of no use to the user and, unread, would pile up in our memory.
+    child.setStandardErrorFile(QProcess::nullDevice());
+    child.setChildProcessModifier(limitChildMemory);
+    child.start(readerProgram(), QStringList{path} + tables);
+    if (!child.waitForStarted()) {
+        result.error = QStringLiteral("読み取りプログラムを起動できません。");
+        return result;
+    }
+    QByteArray data;
+    QElapsedTimer clock;
+    clock.start();
+    const int deadline = deadlineFor(size);
+    const qint64 answerLimit = answerLimitFor(size);
+    // Drain the pipe while waiting, so a large table never blocks the child.
+    while (child.state() != QProcess::NotRunning) {
+        if (progress && !progress->keepGoing()) {
+            result.cancelled = true;
+        } else if (clock.elapsed() > deadline) {
+            result.error = QStringLiteral(
+                "ファイルの読み取りが時間内に終わりません（壊れている可能性があります）。");
+        } else if (data.size() > answerLimit) {
+            result.error = unreadable();
+        } else {
+            child.waitForReadyRead(50);
+            data += child.readAllStandardOutput();
+            continue;
+        }
+        child.kill();
+        child.waitForFinished();
+        return result;
+    }
+    data += child.readAllStandardOutput();
+    if (child.exitStatus() != QProcess::NormalExit) {
+        result.error = unreadable();
+        return result;
+    }
+    if (child.exitCode() != JetReadDone) {
+        result.error = errorFor(child.exitCode());
+        return result;
+    }
+    decode(data, tables, result);
     return result;
 }
 

@@ -4,6 +4,8 @@
 
 namespace kotsu {
 
+class Progress;
+
 struct JetTableRows {
     QString name;
     bool found = false;
@@ -15,15 +17,21 @@ struct JetTableRows {
 
 struct JetReadResult {
     bool ok = false;
-    QString error; // why nothing could be read
+    bool cancelled = false; // by the user; error is then empty
+    QString error;          // why nothing could be read
     QList<JetTableRows> tables;
 };
 
-// Reads whole tables of a Jet database in a child process with a time limit, so a
-// damaged file that crashes or hangs the reader only ever becomes a refusal here.
-JetReadResult readJetTables(const QString& path, const QStringList& tables, int timeoutMs = 60000);
+// Reads whole tables of a Jet database in a child process with a deadline and a memory
+// limit, so a damaged file that crashes, hangs or bloats the reader only ever becomes a
+// refusal here. With progress, the windows stay painted and the user may cancel.
+JetReadResult readJetTables(const QString& path, const QStringList& tables,
+                            Progress* progress = nullptr);
 
 // Where the child program lives; tests may point elsewhere.
 void setJetReaderProgram(const QString& path);
+
+// How long the child may take, in ms; 0 (the default) scales with the file's size.
+void setJetReaderDeadline(int ms);
 
 } // namespace kotsu

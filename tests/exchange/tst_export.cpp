@@ -1,9 +1,13 @@
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
 #include "support/MainFixture.h"
+#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace kotsu;
 using kotsu::test::MainFixture;
@@ -124,25 +128,72 @@ private slots:
     void menuExport_failure_keepsTheOldFileAndSaysSo() {
         MainFixture f;
         Form1& m = f.open();
-        const QString folder = f.ledger.dir.filePath("locked");
-        QDir().mkdir(folder);
-        const QString path = folder + "/keep.txt";
+        const QString path = f.ledger.dir.filePath("keep.txt");
         {
             QFile old(path);
             old.open(QIODevice::WriteOnly);
             old.write("keep me");
         }
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        // A full disk, as far as this process can tell: no write may pass 8 bytes.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit tiny{8, saved.rlim_max};
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
         FileDialog::pushFileName(path);
         m.MnuExp->trigger();
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-        if (readAll(path) != "keep me" && QFileInfo(folder).isWritable())
-            QSKIP("running as a user whom permissions do not stop");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
         QCOMPARE(readAll(path), QByteArray("keep me"));
         QCOMPARE(MessageBox::log().last().title, QString("保存エラー"));
         QVERIFY(MessageBox::log().last().text.startsWith("保存できませんでした！！"));
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"keep.txt"}));
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files),
+                 QStringList({"keep.txt", "kotsu.mdb"}));
+    }
+
+    void menuExport_ontoTheLedgersOwnFiles_isRefused_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("the ledger") << "kotsu.mdb"
+                                    << "kotsu.mdb";
+        QTest::newRow("through ./") << "./kotsu.mdb"
+                                    << "kotsu.mdb";
+        QTest::newRow("a symlink to it") << "link.txt"
+                                         << "kotsu.mdb";
+        QTest::newRow("a hard link to it") << "hard.txt"
+                                           << "kotsu.mdb";
+        QTest::newRow("its journal, not there yet") << "kotsu.mdb-journal"
+                                                    << "kotsu.mdb-journal";
+        QTest::newRow("a backup, through a linked folder") << "linked/kotsu.mdb.bak.2"
+                                                           << "kotsu.mdb.bak.2";
+    }
+    void menuExport_ontoTheLedgersOwnFiles_isRefused() {
+        QFETCH(QString, target);
+        QFETCH(QString, named);
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/07", cat, 1200);
+        const QDir dir(f.ledger.dir.path());
+        QVERIFY(QFile::link(f.ledger.path, dir.filePath("link.txt")));
+        QVERIFY(::link(qPrintable(f.ledger.path), qPrintable(dir.filePath("hard.txt"))) == 0);
+        QVERIFY(QFile::link(dir.path(), dir.filePath("linked")));
+        Form1& m = f.open();
+        const QByteArray before =
+            QCryptographicHash::hash(readAll(f.ledger.path), QCryptographicHash::Sha256);
+        FileDialog::pushFileName(target.startsWith("./") ? dir.path() + "/./kotsu.mdb"
+                                                         : dir.filePath(target));
+        m.MnuExp->trigger();
+        QCOMPARE(MessageBox::log().last().title, QString("保存エラー"));
+        QCOMPARE(MessageBox::log().last().icon, MessageBox::Icon::Critical);
+        QCOMPARE(MessageBox::log().last().text,
+                 QString("保存できませんでした！！\n「%1」はこの家計簿のデータのファイルです。"
+                         "別の名前を指定してください。")
+                     .arg(named));
+        QCOMPARE(QCryptographicHash::hash(readAll(f.ledger.path), QCryptographicHash::Sha256),
+                 before);
+        QVERIFY(!QFile::exists(f.ledger.path + "-journal"));
+        QVERIFY(!QFile::exists(f.ledger.path + ".bak.2"));
+        QCOMPARE(f.ledger.count("明細テーブル"), 1);
     }
 
     void menuExport_unencodableCharacters_areCountedInTheMessage() {

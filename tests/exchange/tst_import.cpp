@@ -1,13 +1,17 @@
 #include "exchange/Import.h"
 #include "exchange/JetReader.h"
+#include "exchange/Progress.h"
+#include "ledger/Backup.h"
 #include "support/JetWriter.h"
 #include "support/MainFixture.h"
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 using namespace kotsu;
 using kotsu::test::JetColumn;
@@ -42,6 +46,47 @@ QByteArray digest(const QString& path) {
 
 QString sharedFile(const char* name) {
     return QStringLiteral(KOTSU_SHARED_TESTDATA "/") + name;
+}
+
+// A stand-in for the reader child, in place while it lives.
+class FakeReader {
+public:
+    explicit FakeReader(const QByteArray& script, int deadlineMs = 0) {
+        QFile f(file("reader.sh"));
+        f.open(QIODevice::WriteOnly);
+        f.write(script);
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        setJetReaderProgram(f.fileName());
+        setJetReaderDeadline(deadlineMs);
+    }
+    ~FakeReader() {
+        setJetReaderProgram(QString());
+        setJetReaderDeadline(0);
+    }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+qint64 peakMemoryKb() {
+    QFile f("/proc/self/status");
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+void cancelProgressDialogs() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* d = qobject_cast<QProgressDialog*>(w))
+            d->cancel();
+}
+
+qint64 entriesIn(const QString& ledger) {
+    Database db(ledger);
+    return readCount(db, "Select count(ID) as RecCnt From 明細テーブル");
 }
 
 } // namespace
@@ -140,8 +185,11 @@ private slots:
                                         << "テーブル「明細」に列「備考」がありません。";
         QTest::newRow("null amount") << "null amount"
                                      << "テーブル「明細」の2件目の「支出」が空です。";
-        QTest::newRow("truncated") << "truncated"
-                                   << "";
+        const QString damaged = "ファイルが壊れています（Access（Jet）のデータベースですが、"
+                                "表の一覧か表の中身を読み取れません）。";
+        QTest::newRow("truncated") << "truncated" << damaged;
+        QTest::newRow("cut before a table") << "cut before a table" << damaged;
+        QTest::newRow("damaged catalogue") << "damaged catalogue" << damaged;
     }
     void refusedFiles_leaveTheLedgerByteForByte() {
         QFETCH(QString, kind);
@@ -166,10 +214,16 @@ private slots:
             QFile t(old);
             t.open(QIODevice::WriteOnly | QIODevice::Truncate);
             t.write("not a database at all\n");
-        } else if (kind == "truncated") {
+        } else if (kind != "no entries" && kind != "no remark" && kind != "null amount") {
+            // Pages: 2 the catalogue, 7 the definition of 明細, then its rows.
             QFile t(old);
             t.open(QIODevice::ReadWrite);
-            t.resize(t.size() - 3 * 4096);
+            if (kind == "damaged catalogue") {
+                t.seek(2 * 4096);
+                t.write(QByteArray(4096, '\0'));
+            } else {
+                t.resize(kind == "truncated" ? t.size() - 3 * 4096 : 7 * 4096);
+            }
         }
         const QByteArray before = digest(f.ledger.path);
         Form1& m = f.open();
@@ -181,12 +235,11 @@ private slots:
         const auto& box = MessageBox::log().last();
         QCOMPARE(box.title, QString("ｲﾝﾎﾟｰﾄエラー"));
         QVERIFY(box.text.startsWith("取り込めないファイルです！！\n"));
-        if (!reason.isEmpty())
-            QCOMPARE(box.text.section('\n', 1), reason);
+        QCOMPARE(box.text.section('\n', 1), reason);
         QCOMPARE(m.Flx明細->rows(), 2);
     }
 
-    void failureInTheMiddle_rollsEverythingBack() {
+    void failureWhileWriting_rollsBackAndBlamesTheLedger() {
         MainFixture f;
         f.ledger.addCategory("残る", "-");
         {
@@ -198,11 +251,74 @@ private slots:
         QVERIFY(test::writeJet4(old, {oldCategories({{"食費", "-"}}),
                                       oldEntries({{QDate(2005, 1, 1), 0, 0, 1, "a"},
                                                   {QDate(2005, 1, 2), 0, 0, 1, "boom"}})}));
-        const ImportOutcome outcome = importOldLedger(old, f.ledger.path);
-        QVERIFY(!outcome.ok);
-        QVERIFY(outcome.reason.contains("injected failure"));
+        Form1& m = f.open();
+        FileDialog::pushFileName(old);
+        m.MnuInp->trigger();
+        QCOMPARE(MessageBox::log().last().title, QString("ｲﾝﾎﾟｰﾄエラー"));
+        QCOMPARE(MessageBox::log().last().text,
+                 QString("台帳に書き込めませんでした！！\n台帳は取り込みの前のままです。\n"
+                         "injected failure"));
         QCOMPARE(f.ledger.column("Select * From 科目テーブル", "科目名前"), QStringList({"残る"}));
         QCOMPARE(f.ledger.count("明細テーブル"), 0);
+    }
+
+    void refusedImportAfterInitialisation_keepsTheBackupOfTheData() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/01", cat, 1);
+        f.ledger.addEntry("2005/03/02", cat, 2);
+        const QString bad = f.ledger.dir.filePath("bad.mdb");
+        const QString good = f.ledger.dir.filePath("good.mdb");
+        QFile text(bad);
+        text.open(QIODevice::WriteOnly);
+        text.write("not a database\n");
+        text.close();
+        QVERIFY(test::writeJet4(good, {oldCategories({{"食費", "-"}}),
+                                       oldEntries({{QDate(2005, 3, 7), 0, 0, 640, ""}})}));
+        Form1& m = f.open();
+        m.MnuCls->trigger();
+        QCOMPARE(entriesIn(backupPath(f.ledger.path)), 2);
+        FileDialog::pushFileName(bad);
+        m.MnuInp->trigger();
+        QCOMPARE(MessageBox::log().last().title, QString("ｲﾝﾎﾟｰﾄエラー"));
+        QCOMPARE(entriesIn(backupPath(f.ledger.path)), 2);
+        QVERIFY(!QFile::exists(backupPath(f.ledger.path, 1)));
+        FileDialog::pushFileName(good);
+        m.MnuInp->trigger();
+        QCOMPARE(f.ledger.count("明細テーブル"), 1);
+        QCOMPARE(entriesIn(backupPath(f.ledger.path)), 0);
+        QCOMPARE(entriesIn(backupPath(f.ledger.path, 1)), 2);
+    }
+
+    void cancel_leavesTheLedgerAndItsBackupsAlone() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/01", cat, 1);
+        const QByteArray before = digest(f.ledger.path);
+        Form1& m = f.open();
+        {
+            FakeReader slow("#!/bin/sh\nexec sleep 30\n");
+            QString title;
+            QTimer::singleShot(0, [&m, &title] {
+                title = m.findChild<QProgressDialog*>()->windowTitle();
+                cancelProgressDialogs();
+            });
+            FileDialog::pushFileName(slow.file("old.mdb"));
+            m.MnuInp->trigger();
+            QCOMPARE(title, QString("取り込み中"));
+        }
+        QCOMPARE(MessageBox::log().size(), 2); // the two questions, nothing after
+        QVERIFY(!QFile::exists(backupPath(f.ledger.path)));
+        // Cancelled while writing, after the read.
+        OldLedger old;
+        old.categories << OldLedger::Category{"新", "-"};
+        for (int i = 0; i < 600; ++i)
+            old.entries << OldLedger::Entry{"2005/01/01", "0", "0", "1", ""};
+        Progress progress(nullptr, "取り込み中");
+        QTimer::singleShot(0, cancelProgressDialogs);
+        QCOMPARE(writeOldLedger(f.ledger.path, old, &progress).refusal,
+                 ImportOutcome::Refusal::Cancelled);
+        QCOMPARE(digest(f.ledger.path), before);
     }
 
     void menu_asksTwiceThenImportsAndReloads() {
@@ -233,27 +349,26 @@ private slots:
         QVERIFY(QFile::exists(f.ledger.path + ".bak"));
     }
 
-    void hangingOrCrashingReader_becomesARefusal() {
-        QTemporaryDir dir;
-        const struct {
-            const char* script;
-        } readers[] = {{"#!/bin/sh\nsleep 20\n"},
-                       {"#!/bin/sh\nkill -SEGV $$\n"},
-                       {"#!/bin/sh\necho garbage\n"}};
-        for (const auto& r : readers) {
-            const QString program = dir.filePath("reader.sh");
-            QFile::remove(program);
-            QFile f(program);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(r.script);
-            f.close();
-            f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                             QFileDevice::ExeOwner);
-            setJetReaderProgram(program);
-            const JetReadResult result = readJetTables(dir.filePath("any.mdb"), {"項目"}, 500);
-            setJetReaderProgram(QString());
+    void hangingCrashingOrFloodingReader_becomesARefusal() {
+        const char* scripts[] = {
+            "#!/bin/sh\nexec sleep 20\n", "#!/bin/sh\nkill -SEGV $$\n", "#!/bin/sh\necho garbage\n",
+            "#!/bin/sh\nexec yes 'offset 1517568 is beyond EOF' >&2\n",
+            // Takes memory without end, unless it is limited.
+            "#!/bin/sh\nulimit -v >\"$0.limit\"\n[ \"$(ulimit -v)\" = unlimited ] && exit 9\n"
+            "x=x\nwhile :; do x=\"$x$x\"; done\n"};
+        for (const char* script : scripts) {
+            FakeReader reader(script, 1000);
+            const qint64 peakBefore = peakMemoryKb();
+            const JetReadResult result = readJetTables(reader.file("any.mdb"), {"項目"});
             QVERIFY(!result.ok);
             QVERIFY(!result.error.isEmpty());
+            QVERIFY2(peakMemoryKb() - peakBefore < 64 * 1024, script);
+            if (QByteArray(script).contains("ulimit")) {
+                QFile limit(reader.file("reader.sh.limit"));
+                QVERIFY(limit.open(QIODevice::ReadOnly));
+                bool number = false;
+                QVERIFY(limit.readAll().trimmed().toLongLong(&number) <= 1024 * 1024 && number);
+            }
         }
     }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kotsu;
 using kotsu::test::MainFixture;
@@ -64,14 +65,25 @@ private slots:
         QVERIFY(!QFile::exists(f.ledger.path + ".bak.new"));
     }
 
-    void backup_replacesThePreviousGeneration() {
+    void backups_keepFiveGenerationsReadableByTheOwnerOnly() {
         MainFixture f;
-        f.ledger.addCategory("A", "+");
-        backupLedger(f.ledger.path);
-        f.ledger.addCategory("B", "+");
-        backupLedger(f.ledger.path);
-        Database backup(f.ledger.path + ".bak");
-        QCOMPARE(readCount(backup, "Select count(ID) as RecCnt From 科目テーブル"), 2);
+        const mode_t umaskBefore = ::umask(0);
+        for (int n = 1; n <= 6; ++n) {
+            f.ledger.addCategory(QString::number(n), "+");
+            backupLedger(f.ledger.path);
+        }
+        ::umask(umaskBefore);
+        for (int g = 0; g < 5; ++g) {
+            const QString path = backupPath(f.ledger.path, g);
+            Database backup(path);
+            QCOMPARE(readCount(backup, "Select count(ID) as RecCnt From 科目テーブル"), 6 - g);
+            struct stat st {};
+            QCOMPARE(::stat(qPrintable(path), &st), 0);
+            QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        }
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files),
+                 QStringList({"kotsu.mdb", "kotsu.mdb.bak", "kotsu.mdb.bak.1", "kotsu.mdb.bak.2",
+                              "kotsu.mdb.bak.3", "kotsu.mdb.bak.4"}));
     }
 };
 

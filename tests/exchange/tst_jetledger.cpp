@@ -1,9 +1,13 @@
 #include "exchange/JetLedger.h"
+#include "exchange/JetReader.h"
 #include "support/JetWriter.h"
 #include "support/MainFixture.h"
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
+#include <unistd.h>
 
 using namespace kotsu;
 using kotsu::test::JetColumn;
@@ -124,6 +128,73 @@ private slots:
                 QVERIFY(MessageBox::log().first().text.endsWith(
                     "テーブル「コメントテーブル」がありません。"));
         }
+    }
+
+    void interruptedTakeOver_isStartedAgain_data() {
+        QTest::addColumn<QString>("stoppedAt");
+        QTest::newRow("between the two renames of an earlier version") << "renames";
+        QTest::newRow("after keeping the original, before the switch") << "switch";
+        QTest::newRow("while building the new ledger") << "building";
+    }
+    void interruptedTakeOver_isStartedAgain() {
+        QFETCH(QString, stoppedAt);
+        MainFixture f(QDate(2005, 3, 7));
+        const QString path = f.ledger.path;
+        QFile::remove(path);
+        QVERIFY(test::writeJet4(path, windowsLedger()));
+        const QByteArray original = digest(path);
+        auto leave = [](const QString& file) {
+            QFile half(file);
+            half.open(QIODevice::WriteOnly);
+            half.write("SQLite format 3");
+        };
+        if (stoppedAt == "renames") {
+            QVERIFY(QFile::rename(path, path + ".jet"));
+            leave(path + ".converting");
+        } else if (stoppedAt == "switch") {
+            QVERIFY(::link(qPrintable(path), qPrintable(path + ".jet")) == 0);
+            leave(path + ".converting");
+        } else {
+            leave(path + ".converting.new");
+        }
+        QCOMPARE(takeOverJetLedger(path), TakeOver::Converted);
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files),
+                 QStringList({"kotsu.mdb", "kotsu.mdb.jet"}));
+        QCOMPARE(digest(path + ".jet"), original);
+        Form1& m = f.open();
+        QCOMPARE(m.Lbl集計収入->text(), QString("250,000"));
+    }
+
+    void takeOverCancelled_leavesTheJetFileAndEnds() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kotsu.mdb");
+        QVERIFY(test::writeJet4(path, windowsLedger()));
+        const QByteArray before = digest(path);
+        const QString slow = dir.filePath("reader.sh");
+        QFile script(slow);
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\nexec sleep 30\n");
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        script.close();
+        setJetReaderProgram(slow);
+        MessageBox::setScripted(true);
+        MessageBox::reset();
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QProgressDialog*>(w)) {
+                    title = d->windowTitle();
+                    d->cancel();
+                }
+        });
+        const TakeOver result = takeOverJetLedger(path);
+        setJetReaderProgram(QString());
+        QCOMPARE(result, TakeOver::Refused);
+        QCOMPARE(title, QString("データの引き継ぎ"));
+        QCOMPARE(digest(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kotsu.mdb", "reader.sh"}));
+        QCOMPARE(MessageBox::log().first().text,
+                 QString("データの引き継ぎを取り消しました。\n元のファイルはそのままです。"));
     }
 };
 

@@ -1,0 +1,48 @@
+#include "exchange/Progress.h"
+#include <QCoreApplication>
+#include <QProgressDialog>
+
+namespace kotsu {
+
+namespace {
+constexpr int ShowAfterMs = 500;
+}
+
+Progress::Progress(QWidget* parent, const QString& title)
+    : dialog_(std::make_unique<QProgressDialog>(parent)) {
+    dialog_->setWindowTitle(title);
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    dialog_->setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog_->setAutoReset(false);
+    dialog_->setAutoClose(false);
+    dialog_->setMinimumDuration(ShowAfterMs);
+    dialog_->setRange(0, 0);
+    clock_.start();
+}
+
+Progress::~Progress() = default;
+
+void Progress::setStage(const QString& label, int steps) {
+    steps_ = steps;
+    dialog_->setLabelText(label);
+    dialog_->setRange(0, steps);
+}
+
+bool Progress::keepGoing(int done) {
+    if (dialog_->wasCanceled())
+        return false;
+    if (!dialog_->isVisible() && clock_.elapsed() >= ShowAfterMs)
+        dialog_->show();
+    if (steps_ > 0)
+        dialog_->setValue(qMin(done, steps_));
+    QCoreApplication::processEvents(dialog_->isVisible() ? QEventLoop::AllEvents
+                                                         : QEventLoop::ExcludeUserInputEvents);
+    return !dialog_->wasCanceled();
+}
+
+void Progress::check(int done) {
+    if (!keepGoing(done))
+        throw ProgressCancelled{};
+}
+
+} // namespace kotsu
