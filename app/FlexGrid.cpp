@@ -1,8 +1,11 @@
 #include "app/FlexGrid.h"
 #include "app/GridModel.h"
+#include "common/values.h"
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 namespace kotsu {
 
@@ -20,6 +23,13 @@ FlexGrid::FlexGrid(int cols, QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Spare width goes to the last column; wider columns scroll sideways.
+    horizontalHeader()->setStretchLastSection(true);
+    // The title row never becomes current, but its menu acts on the current row.
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            &FlexGrid::titleRowMenu);
+    minWidths_ = QList<int>(cols, 0);
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGrid::restoreCurrent);
 }
 
@@ -33,7 +43,30 @@ int FlexGrid::cols() const {
     return model_->cols();
 }
 void FlexGrid::setColWidth(int col, int twips) {
+    minWidths_[col] = twips / 15;
     setColumnWidth(col, twips / 15);
+}
+
+int FlexGrid::widthFor(const QString& text) const {
+    // The delegate keeps a focus-frame margin and one pixel on each side, the grid a line.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(text) + 2 * margin + 2;
+}
+
+void FlexGrid::fitColumnToAmounts(int col, qint64 lo, qint64 hi) {
+    const QString a = formatAmount(lo);
+    const QString b = formatAmount(hi);
+    fitColumnTo(col, a.size() >= b.size() ? a : b);
+}
+
+void FlexGrid::fitColumnTo(int col, const QString& widestText) {
+    // Digits may differ in width: measure the widest digit in every place too.
+    QString widest = widestText;
+    for (QChar& c : widest)
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    const int needed = qMax(widthFor(widestText), widthFor(widest));
+    setColumnWidth(col, qMax(minWidths_[col], needed));
 }
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) {
     model_->setAlignment(col, alignment);
@@ -100,6 +133,20 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         row_ = current.row() + 1;
         col_ = current.column();
     }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    // The Menu key arrives as a context-menu event; Shift+F10 does not on every platform.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        emit keyboardMenu();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void FlexGrid::titleRowMenu() {
+    emit mouseDown(2);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

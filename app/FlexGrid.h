@@ -16,7 +16,14 @@ public:
     int rows() const;
     void setRows(int rows);
     int cols() const;
+    // The width a column never goes below, in twips.
     void setColWidth(int col, int twips);
+    // Widens a column, never below its set width, so that text of this width shows whole.
+    void fitColumnTo(int col, const QString& widestText);
+    // Widens an amount column for every amount between lo and hi.
+    void fitColumnToAmounts(int col, qint64 lo, qint64 hi);
+    // What a cell of this text needs to show whole, in pixels.
+    int widthFor(const QString& text) const;
     void setColAlignment(int col, Qt::Alignment alignment);
 
     int row() const { return row_; }
@@ -43,14 +50,17 @@ signals:
     void keyboardMenu();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     void restoreCurrent();
+    void titleRowMenu();
 
     GridModel* model_;
+    QList<int> minWidths_;
     int row_ = 0;
     int col_ = 0;
 };

@@ -14,6 +14,7 @@
 #include "ui/Clock.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
+#include "ui/KeyHabits.h"
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -64,6 +65,7 @@ Form1::Form1(const QString& ledgerPath, QWidget* parent)
     buildSummaryBand(central);
     setCentralWidget(central);
     buildMenus();
+    enableMenuBarKeys(this);
     buildPopups();
     setTabOrder();
     resize(15000 / 15, 9000 / 15);
@@ -87,6 +89,9 @@ Form1::Form1(const QString& ledgerPath, QWidget* parent)
             [this] { openPopup(MnuMeiPop, Flx明細, false); });
 
     startUp();
+    pressFocusedButtonOnEnter(this);
+    // An entry is typed category first, from the moment the window opens.
+    Cmb登録科目->setFocus();
 }
 
 Form1::~Form1() = default;
@@ -111,10 +116,13 @@ void Form1::buildRegistrationBand(QWidget* host) {
     Txt登録金額->setMaxLength(10);
     Txt登録金額->setAlignment(Qt::AlignRight);
     Txt登録金額->setFixedWidth(1100 / 15);
+    Txt登録金額->setAttribute(Qt::WA_InputMethodEnabled, false);
     Cmb登録コメント = new QComboBox(band);
     Cmb登録コメント->setObjectName(QStringLiteral("Cmb登録コメント"));
     Cmb登録コメント->setEditable(true);
     Cmb登録コメント->setInsertPolicy(QComboBox::NoInsert);
+    // Phrases are suggestions in the list only: a completer would rewrite what was typed.
+    Cmb登録コメント->setCompleter(nullptr);
     Cmb登録コメント->setMinimumWidth(2500 / 15);
     Cmb登録 = new QPushButton(QStringLiteral("登録(&S)"), band);
     Cmb登録->setObjectName(QStringLiteral("Cmb登録"));
@@ -151,6 +159,9 @@ void Form1::buildListBand(QWidget* host) {
     Cmb明細科目->setMinimumWidth(1530 / 15);
     Command2 = new QPushButton(QStringLiteral("検索(&F)"), band);
     Command2->setObjectName(QStringLiteral("Command2"));
+    // Alt+F belongs to the ﾌｧｲﾙ menu, as menus win over buttons where this program comes
+    // from; the button keeps its caption and answers Space and Enter.
+    Command2->setShortcut(QKeySequence());
     Command3 = new QPushButton(QStringLiteral("ｸﾞﾗﾌ(&G)"), band);
     Command3->setObjectName(QStringLiteral("Command3"));
     row->addWidget(Label2[6]);
@@ -222,10 +233,8 @@ void Form1::buildSummaryBand(QWidget* host) {
     group({{QStringLiteral("予算："), Lbl集計予算},
            {QStringLiteral("支出："), Lbl集計支出2},
            {QStringLiteral("差額計："), Lbl集計差額}});
-    auto* balance = new QVBoxLayout;
-    balance->addWidget(caption(band, QStringLiteral("残　高")));
-    balance->addWidget(Lbl集計残高);
-    row->addLayout(balance);
+    row->addWidget(caption(band, QStringLiteral("残　高")));
+    row->addWidget(Lbl集計残高);
     row->addStretch();
     host->layout()->addWidget(band);
 }

@@ -76,9 +76,17 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
 
     const QHash<qint64, qint64> totals = periodTotalsByCategory(db, StYMD, EdYMD);
     qint64 expense = 0;
+    // Extremes of the budget, total and difference columns, for their widths.
+    qint64 lo[3] = {0, 0, 0};
+    qint64 hi[3] = {0, 0, 0};
+    auto widen = [&](int column, qint64 v) {
+        lo[column - 3] = qMin(lo[column - 3], v);
+        hi[column - 3] = qMax(hi[column - 3], v);
+    };
     for (int row = 1; row < FLx科目->rows(); ++row) {
         const qint64 total = totals.value(科目IDs[row - 1].toLongLong(), 0);
         FLx科目->setTextMatrix(row, 4, formatAmount(total));
+        widen(4, total);
         if (FLx科目->textMatrix(row, 2) == QLatin1String("-"))
             expense += total;
     }
@@ -88,7 +96,12 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
         const qint64 budget = toYen(FLx科目->textMatrix(row, 3)).value_or(0);
         const qint64 spent = plainDigits(FLx科目->textMatrix(row, 4)).toLongLong();
         FLx科目->setTextMatrix(row, 5, formatAmount(budget - spent));
+        widen(3, budget);
+        widen(5, budget - spent);
     }
+    FLx科目->fitColumnTo(0, QString::number(FLx科目->rows() - 1));
+    for (int column = 3; column <= 5; ++column)
+        FLx科目->fitColumnToAmounts(column, lo[column - 3], hi[column - 3]);
     pause.reset();
 
     Lbl集計予算->setText(formatAmount(budgetTotal));

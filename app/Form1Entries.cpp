@@ -45,6 +45,9 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     // The period totals are the sums of the very rows listed, taken while walking them.
     qint64 income = 0;
     qint64 expense = 0;
+    // Extremes of the income and expense columns, whose other cells read "0".
+    qint64 lo[2] = {0, 0};
+    qint64 hi[2] = {0, 0};
     const auto sizeGrid = [this](qint64 count) { Flx明細->setRows(int(count) + 1); };
     walkCounted(
         db, rowsSql, countSql,
@@ -57,6 +60,9 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
                 income += amount;
             else if (sign == QLatin1String("-"))
                 expense += amount;
+            const int column = isIncome ? 0 : 1;
+            lo[column] = qMin(lo[column], amount);
+            hi[column] = qMax(hi[column], amount);
             Flx明細->setTextMatrix(r, 0, QString::number(r));
             Flx明細->setTextMatrix(r, 1, rs.text(QStringLiteral("日付")));
             Flx明細->setTextMatrix(r, 2, rs.text(QStringLiteral("科目名前")));
@@ -68,6 +74,10 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
             ++r;
         },
         sizeGrid);
+    // Numbers are never cut short: their columns grow to the widest the period holds.
+    Flx明細->fitColumnTo(0, QString::number(r - 1));
+    Flx明細->fitColumnToAmounts(3, lo[0], hi[0]);
+    Flx明細->fitColumnToAmounts(4, lo[1], hi[1]);
     pause.reset();
 
     Lbl集計収入->setText(formatAmount(income));

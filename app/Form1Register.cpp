@@ -38,6 +38,7 @@ void Form1::Cmb登録_Click() {
         if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {
             MessageBox::error(this, QStringLiteral("科目が登録されていません！！"),
                               QStringLiteral("指定エラー"));
+            Cmb登録科目->setFocus();
             return;
         }
         addPhraseIfNew(db, comment);

@@ -23,6 +23,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return cells_[index.row() + 1][index.column()];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(alignment_[index.column()]);
+    // Names and comments may be cut short in their column; the whole text is a hover away.
+    if (role == Qt::ToolTipRole && (alignment_[index.column()] & Qt::AlignLeft))
+        return cells_[index.row() + 1][index.column()];
     return {};
 }
 

@@ -2,6 +2,7 @@
 #include "common/values.h"
 #include "datepick/DateMod.h"
 #include "ui/Fonts.h"
+#include "ui/KeyHabits.h"
 #include "ui/MainPort.h"
 #include "ui/Style.h"
 #include <QComboBox>
@@ -157,6 +158,7 @@ void Form2::buildControls() {
     connect(Command3, &QPushButton::clicked, this, [this] { choose(QLatin1Char('m')); });
     connect(Command4, &QPushButton::clicked, this, [this] { choose(QLatin1Char('d')); });
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    pressFocusedButtonOnEnter(this);
     connect(LstY->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form2::onYearScrolled);
     connect(LstY, &QListWidget::currentRowChanged, this, &Form2::onYearScrolled);
     connect(CmbM, &QComboBox::currentIndexChanged, this, &Form2::onMonthChosen);
@@ -255,6 +257,7 @@ void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The list learns its scroll range only when shown: bring the chosen year into its row.
     LstY->scrollToItem(LstY->currentItem(), QAbstractItemView::PositionAtTop);
+    LstY->setFocus();
 }
 
 void Form2::choose(QChar letter) {

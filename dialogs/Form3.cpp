@@ -38,9 +38,13 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Cmb登録コメント = new QComboBox(this);
     Cmb登録コメント->setEditable(true);
     Cmb登録コメント->setInsertPolicy(QComboBox::NoInsert);
+    // Phrases are suggestions in the list only: a completer would rewrite what was typed.
+    Cmb登録コメント->setCompleter(nullptr);
     Cmb登録コメント->setMinimumWidth(200);
     Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
     Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this);
+    // Enter in a box saves; "…" opens the calendar only when it has the focus itself.
+    Cmb登録->setDefault(true);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("年月日："), this), 0, 0);
@@ -64,9 +68,21 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     top->addLayout(grid);
     top->addLayout(buttons);
 
+    for (auto [from, to] : {std::pair<QWidget*, QWidget*>{Cmb登録科目, Txt登録金額},
+                            {Txt登録金額, Cmb登録コメント},
+                            {Cmb登録コメント, Cmb登録},
+                            {Cmb登録, Command1},
+                            {Command1, Btn日付}})
+        setTabOrder(from, to);
+
     connect(Btn日付, &QPushButton::clicked, this, &Form3::Btn日付_Click);
     connect(Cmb登録, &QPushButton::clicked, this, &Form3::Cmb登録_Click);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Cmb登録科目->setFocus();
 }
 
 void Form3::Btn日付_Click() {

@@ -30,6 +30,9 @@ public:
     void Btn日付_Click();
     void Cmb登録_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     MainPort& main_;
 };

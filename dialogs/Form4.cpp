@@ -46,6 +46,7 @@ Form4::Form4(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Txt予算->setAttribute(Qt::WA_InputMethodEnabled, false);
     Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
     Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this);
+    Cmb登録->setDefault(true);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("名前："), this), 0, 0);
@@ -78,6 +79,11 @@ QString Form4::currentName(Database& db) const {
     Recordset rs = db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
                                     sql::number(Tag.toLongLong()));
     return rs.atEnd() ? QString() : rs.text(QStringLiteral("科目名前"));
+}
+
+void Form4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Txt科目名->setFocus();
 }
 
 bool Form4::isNewMode() const {

@@ -30,6 +30,9 @@ public:
     void Opt収支_Click();
     void Cmb登録_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QString currentName(Database& db) const;
 

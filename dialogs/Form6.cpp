@@ -4,18 +4,21 @@
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
 #include "ui/ErrorReport.h"
+#include "ui/KeyHabits.h"
 #include "ui/MainPort.h"
 #include "ui/Style.h"
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 namespace kotsu {
 
 Form6::Form6(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     setWindowTitle(QStringLiteral("コメントの編集"));
-    setFixedSize(6345 / 15, 6600 / 15);
+    // Even margins all round the list and the button column.
+    setFixedSize(6345 / 15, (5910 + 345 + 210) / 15);
     Lblタイトル = new QLabel(QStringLiteral("編　集"), this);
     Lblタイトル->setGeometry(twips(210, 240, 1500, 255));
     styleFormTitle(Lblタイトル);
@@ -34,6 +37,18 @@ Form6::Form6(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Cmb登録->setGeometry(twips(4890, 5910, 1245, 345));
 
     LstKom->addItems(main_.commentPhrases());
+    const std::pair<QPushButton*, QStyle::StandardPixmap> pictures[] = {
+        {Command2, QStyle::SP_DialogApplyButton},
+        {Command3, QStyle::SP_DialogResetButton},
+        {Command1, QStyle::SP_TrashIcon},
+        {Cmb登録, QStyle::SP_DialogCloseButton}};
+    for (const auto& [button, picture] : pictures) {
+        button->setIcon(style()->standardIcon(picture));
+        // No button is the default: Enter presses the focused one only.
+        button->setAutoDefault(false);
+    }
+    pressFocusedButtonOnEnter(this);
+    LstKom->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);

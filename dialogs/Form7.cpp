@@ -19,11 +19,13 @@ Form7::Form7(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     styleFormTitle(Label1);
     Lbl修正前 = new QLabel(this);
     Lbl修正前->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Lbl修正前->setTextFormat(Qt::PlainText);
     Lbl修正前->setMinimumWidth(140);
     Cmb修正後 = new QComboBox(this);
     Cmb修正後->setMinimumWidth(140);
     Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
     Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this);
+    Cmb登録->setDefault(true);
 
     auto* line1 = new QHBoxLayout;
     line1->addWidget(new QLabel(QStringLiteral("科目名"), this));
@@ -46,6 +48,11 @@ Form7::Form7(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
 
     connect(Cmb登録, &QPushButton::clicked, this, &Form7::Cmb登録_Click);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Form7::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Cmb修正後->setFocus();
 }
 
 void Form7::Cmb登録_Click() {

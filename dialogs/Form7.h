@@ -26,6 +26,9 @@ public:
 
     void Cmb登録_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     MainPort& main_;
 };

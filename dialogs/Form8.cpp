@@ -8,7 +8,8 @@ namespace kotsu {
 
 Form8::Form8(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("コツコツ帳。"));
-    setFixedSize(3315 / 15, 1935 / 15);
+    // As much room below the button as above the message.
+    setFixedSize(3315 / 15, (1080 + 375 + 240) / 15);
     Lblメッセージ = new QLabel(this);
     Lblメッセージ->setGeometry(twips(120, 240, 3075, 765));
     Lblメッセージ->setAlignment(Qt::AlignCenter);

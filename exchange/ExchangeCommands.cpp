@@ -5,6 +5,7 @@
 #include "exchange/Import.h"
 #include "exchange/Progress.h"
 #include "ledger/Backup.h"
+#include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ui/ErrorReport.h"
 #include "ui/FileDialog.h"
@@ -24,7 +25,7 @@ std::optional<QString> backupFailure(MainPort& main) {
         backupLedger(main.ledgerPath());
         return std::nullopt;
     } catch (const LedgerError& e) {
-        return e.description();
+        return japaneseDescription(e);
     }
 }
 
@@ -60,6 +61,21 @@ ImportOutcome importFile(MainPort& main, const QString& path,
 bool askYes(MainPort& main, const QString& text, const QString& title) {
     return MessageBox::show(main.window(), text, title, MessageBox::Icon::None,
                             MessageBox::Buttons::YesNo) == MessageBox::Answer::Yes;
+}
+
+// One Japanese reason for a failed export; the system's own words are English.
+QString writeFailure(const QSaveFile& file) {
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("ファイルを作成できません。フォルダがあるか、書き込みが許可されて"
+                              "いるかを確かめてください。");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        return QStringLiteral("ファイルを書き終えられません。ディスクの空きを確かめてください。");
+    default:
+        return QStringLiteral("ファイルを保存できません。元のファイルはそのままです。");
+    }
 }
 
 } // namespace
@@ -103,7 +119,7 @@ void ExchangeCommands::MnuExp_Click() {
                          file.flush() && file.commit();
     if (!written) {
         MessageBox::error(main_.window(),
-                          QStringLiteral("保存できませんでした！！\n") + file.errorString(),
+                          QStringLiteral("保存できませんでした！！\n") + writeFailure(file),
                           QStringLiteral("保存エラー"));
         return;
     }

@@ -2,6 +2,7 @@
 #include "common/values.h"
 #include "exchange/Progress.h"
 #include "ledger/Database.h"
+#include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Reset.h"
 #include <QHash>
@@ -188,7 +189,7 @@ ImportOutcome writeOldLedger(const QString& ledgerPath, const OldLedger& old, Pr
         t.commit();
     } catch (const LedgerError& e) {
         outcome.refusal = ImportOutcome::Refusal::Ledger;
-        outcome.reason = e.description();
+        outcome.reason = japaneseDescription(e);
         return outcome;
     } catch (const ProgressCancelled&) {
         outcome.refusal = ImportOutcome::Refusal::Cancelled;

@@ -2,6 +2,7 @@
 #include "exchange/JetReader.h"
 #include "exchange/Progress.h"
 #include "ledger/Database.h"
+#include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Schema.h"
 #include "ui/MessageBox.h"
@@ -215,7 +216,7 @@ LedgerConversion convertJetLedger(const QString& path, Progress* progress) {
     } catch (const LedgerError& e) {
         QFile::remove(building);
         out.notWritten = true;
-        out.reason = e.description();
+        out.reason = japaneseDescription(e);
         return out;
     } catch (const ProgressCancelled&) {
         QFile::remove(building);

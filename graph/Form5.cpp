@@ -1,16 +1,19 @@
 #include "graph/Form5.h"
 #include "common/values.h"
+#include "graph/ChartIcons.h"
 #include "graph/GraphMod.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Queries.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
+#include "ui/KeyHabits.h"
 #include "ui/MainPort.h"
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 namespace kotsu {
 
@@ -54,6 +57,12 @@ Form5::Form5(MainPort& main, QWidget* parent)
     Command5 = button(QStringLiteral("科目推移(&K)"), 4);
     Cmb登録 = button(QStringLiteral("閉じる(&X)"), 6);
     Cmb登録->move(Cmb登録->x(), CanvasHeight - 50);
+    const std::pair<QPushButton*, int> kinds[] = {
+        {Command1, 1}, {Command2, 2}, {Command4, 3}, {Command3, 4}, {Command5, 5}};
+    for (const auto& [b, kind] : kinds)
+        b->setIcon(chartIcon(kind));
+    Cmb登録->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    pressFocusedButtonOnEnter(this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Subグラフ描画(1); });
     connect(Command2, &QPushButton::clicked, this, [this] { Subグラフ描画(2); });

@@ -46,7 +46,7 @@ Database::Database(const QString& path) {
             db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db_);
         db_ = nullptr;
-        throw LedgerError(rc, QStringLiteral("%1 (%2)").arg(why, path));
+        throw LedgerError(rc, why, path);
     }
     sqlite3_busy_timeout(db_, 2000);
     sqlite3_create_function(db_, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,

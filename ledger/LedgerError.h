@@ -7,11 +7,13 @@ namespace kotsu {
 // A failing database operation: a number and a description, as the user is shown them.
 class LedgerError : public std::runtime_error {
 public:
-    LedgerError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), number_(number),
-          description_(description) {}
+    LedgerError(int number, const QString& description, const QString& file = {})
+        : std::runtime_error(description.toStdString()), number_(number), description_(description),
+          file_(file) {}
     int number() const { return number_; }
     const QString& description() const { return description_; }
+    // The file the operation was on, when it is worth naming.
+    const QString& file() const { return file_; }
 
     // Numbers of the layer's own refusals (SQLite's numbers are below 1000).
     static constexpr int NoCurrentRecord = 3021;
@@ -23,6 +25,7 @@ public:
 private:
     int number_;
     QString description_;
+    QString file_;
 };
 
 } // namespace kotsu

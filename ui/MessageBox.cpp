@@ -28,6 +28,8 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, const 
     }
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     text, QMessageBox::NoButton, parent);
+    // Names and comments are shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(MessageBox::log().last().title, QString("ｲﾝﾎﾟｰﾄエラー"));
         QCOMPARE(MessageBox::log().last().text,
                  QString("台帳に書き込めませんでした！！\n台帳は取り込みの前のままです。\n"
-                         "injected failure"));
+                         "データの整合性が保てないため、書き込めませんでした。"));
         QCOMPARE(f.ledger.column("Select * From 科目テーブル", "科目名前"), QStringList({"残る"}));
         QCOMPARE(f.ledger.count("明細テーブル"), 0);
     }

@@ -92,6 +92,10 @@ template <typename D> void whenModal(std::function<void(D*)> action) {
             QTest::qFail("the expected modal dialog did not open", __FILE__, __LINE__);
             return;
         }
+        // Keys go to the focus, which the dialog holds only once it is active.
+        QApplication::setActiveWindow(d);
+        if (!QTest::qWaitForWindowActive(d))
+            QTest::qFail("the dialog never became active", __FILE__, __LINE__);
         action(d);
         if (d->isVisible()) {
             d->reject();

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+class LedgerError;
+
+// A failing database operation in Japanese: the engine's English only for what is rare.
+QString japaneseDescription(const LedgerError& error);
+
+} // namespace kotsu

@@ -1,0 +1,234 @@
+// The keyboard as a user meets it: every step is a key sent to whatever has the focus.
+#include "datepick/Form2.h"
+#include "dialogs/Form3.h"
+#include "dialogs/Form7.h"
+#include "ledger/ErrorText.h"
+#include "ledger/LedgerError.h"
+#include "support/MainFixture.h"
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kotsu;
+using kotsu::test::MainFixture;
+using kotsu::test::whenModal;
+
+namespace {
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+void type(const QString& text) {
+    QTest::keyClicks(focused(), text);
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QVERIFY2(focused(), "no widget has the keyboard focus");
+    QTest::keyClick(focused(), key, modifiers);
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeEntry_isTypedFromTheStartFocus_andCommentsStayAsTyped() {
+        MainFixture f;
+        f.ledger.addCategory("給与", "+");
+        f.ledger.addCategory("食費", "-");
+        f.ledger.addPhrase("amt");
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        QCOMPARE(focused(), m.Cmb登録科目);
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        type("1500");
+        press(Qt::Key_Tab);
+        type("AMT");
+        press(Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(f.ledger.count("明細テーブル"), 1);
+        m.Cmb登録科目->setFocus();
+        press(Qt::Key_Tab);
+        type("20");
+        press(Qt::Key_Tab);
+        type("am");
+        press(Qt::Key_Tab); // onto 登録(&S)
+        QCOMPARE(focused(), m.Cmb登録);
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.column("Select * From 明細クエリ Order by ID", "コメント"),
+                 QStringList({"AMT", "am"}));
+        QCOMPARE(f.ledger.column("Select * From 明細クエリ Order by ID", "科目名前"),
+                 QStringList({"食費", "給与"}));
+    }
+
+    void noCategory_refusal_returnsTheFocusToTheCategoryList() {
+        MainFixture f;
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        m.Txt登録金額->setFocus();
+        type("5");
+        press(Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().text, QString("科目が登録されていません！！"));
+        QCOMPARE(focused(), m.Cmb登録科目);
+    }
+
+    void altF_andF10_reachTheFileMenu_beforeTheSearchButton() {
+        MainFixture f;
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        QMenu* file = m.menuBar()->actions().first()->menu();
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(file->isVisible());
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!file->isVisible());
+        m.Cmb登録科目->setFocus();
+        press(Qt::Key_F10);
+        QCOMPARE(m.menuBar()->activeAction(), file->menuAction());
+        press(Qt::Key_Down);
+        QTRY_VERIFY(file->isVisible());
+        QCOMPARE(m.Command2->text(), QString("検索(&F)"));
+    }
+
+    void shiftF10_andTheTitleRow_openTheGridsPopup() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/01", cat, 1);
+        f.ledger.addEntry("2005/03/02", cat, 2);
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        m.Flx明細->setFocus();
+        m.Flx明細->setRow(2);
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(m.MnuMeiPop->isVisible());
+        m.MnuMeiPop->close();
+        QHeaderView* title = m.FLx科目->horizontalHeader();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                title->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(title->viewport(), &click);
+        QTRY_VERIFY(m.MnuKamPop->isVisible());
+        m.MnuKamPop->close();
+        QCOMPARE(m.Flx明細->row(), 2);
+    }
+
+    void enter_savesTheEditor_andPressesTheFocusedButtonOfTheCalendar() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/01", cat, 100);
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        m.Flx明細->setRow(1);
+        whenModal<Form3>([](Form3* d) {
+            QCOMPARE(focused(), d->Cmb登録科目);
+            QVERIFY(d->Cmb登録->isDefault());
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), d->Txt登録金額);
+            d->Txt登録金額->selectAll();
+            type("250");
+            press(Qt::Key_Return);
+        });
+        m.MnuMeiEdit->trigger();
+        QCOMPARE(f.ledger.scalar("Select 金額 as v From 明細テーブル", "v"), 250);
+
+        QVERIFY(f.showActive());
+        m.Command1->setFocus();
+        whenModal<Form2>([](Form2* d) {
+            d->Command3->setFocus();
+            press(Qt::Key_Return);
+            QVERIFY(!d->isVisible());
+        });
+        press(Qt::Key_Space);
+        QCOMPARE(m.Tag, QString("m2005/03/07"));
+        QVERIFY(f.showActive());
+        whenModal<Form2>([](Form2*) { press(Qt::Key_Escape); });
+        press(Qt::Key_Space);
+        QCOMPARE(m.Label2[6]->text(), QString("月指定："));
+    }
+
+    void dialogs_openOnTheirFirstInput() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/01", cat, 100);
+        f.ledger.addPhrase("昼食");
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        m.Flx明細->setRow(1);
+        whenModal<Form7>([](Form7* d) {
+            QCOMPARE(focused(), d->Cmb修正後);
+            press(Qt::Key_Escape);
+        });
+        m.MnuIkkatu->trigger();
+        QVERIFY(f.showActive());
+        whenModal<QDialog>([](QDialog* d) {
+            QCOMPARE(focused(), d->findChild<QLineEdit*>());
+            press(Qt::Key_Escape);
+        });
+        m.MnuKamAdd->trigger();
+        QVERIFY(f.showActive());
+        whenModal<QDialog>([](QDialog* d) {
+            QCOMPARE(focused(), d->findChild<QListWidget*>());
+            press(Qt::Key_Escape);
+        });
+        m.MnuKom->trigger();
+    }
+
+    // Numbers are never cut short: each number cell's text fits its column.
+    void numberCells_fitTheirColumns() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-", 2000000000);
+        for (int d = 1; d <= 12; ++d)
+            f.ledger.addEntry(QString("2005/03/%1").arg(d, 2, 10, QChar('0')), cat,
+                              d == 5 ? -2147483647 : 2000000000);
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        for (FlexGrid* grid : {m.Flx明細, m.FLx科目}) {
+            for (int c : {0, 3, 4, 5}) {
+                if (grid == m.Flx明細 && c == 5)
+                    continue;
+                for (int r = 1; r < grid->rows(); ++r) {
+                    const QString text = grid->textMatrix(r, c);
+                    QVERIFY2(grid->widthFor(text) <= grid->columnWidth(c),
+                             qPrintable(QString("%1 in column %2").arg(text).arg(c)));
+                }
+            }
+        }
+        QCOMPARE(m.FLx科目->textMatrix(1, 4), QString("19,852,516,353"));
+    }
+
+    void userText_isShownAsPlainText() {
+        MainFixture f;
+        const QString name = "<b>太</b>&amp;";
+        const qint64 cat = f.ledger.addCategory(name, "-");
+        f.ledger.addEntry("2005/03/01", cat, 1);
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        QCOMPARE(m.form7()->Lbl修正前->textFormat(), Qt::PlainText);
+        MessageBox::setScripted(false);
+        m.FLx科目->setRow(1);
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QVERIFY(box->text().contains("科目名「" + name + "」"));
+            box->button(QMessageBox::Cancel)->click();
+        });
+        m.MnuKamDel->trigger();
+        MessageBox::setScripted(true);
+        QCOMPARE(f.ledger.count("科目テーブル"), 1);
+    }
+
+    void databaseErrors_areDescribedInJapanese() {
+        QCOMPARE(japaneseDescription(LedgerError(5, "database is locked")),
+                 QString("台帳ファイルは他のプログラムが使用中です。"));
+        QCOMPARE(japaneseDescription(LedgerError(26, "file is not a database", "/x/kotsu.mdb")),
+                 QString("台帳ファイルではありません。\n（/x/kotsu.mdb）"));
+        QCOMPARE(japaneseDescription(LedgerError(1, "no such table: x")),
+                 QString("データベースの操作に失敗しました。\nno such table: x"));
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
