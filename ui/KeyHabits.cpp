@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyleOptionMenuItem>
 
 namespace kotsu {
 
@@ -19,6 +20,20 @@ public:
         if (hint == SH_MenuBar_AltKeyNavigation)
             return 1;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+    // Some styles highlight a menu title only while its menu is open; in keyboard mode (the
+    // bar has the focus) the title the arrows are on must show too.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected) && widget &&
+            widget->hasFocus()) {
+            QStyleOptionMenuItem shown = *item;
+            shown.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &shown, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
