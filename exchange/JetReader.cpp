@@ -1,4 +1,5 @@
 #include "exchange/JetReader.h"
+#include "common/InstallLayout.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,10 +18,12 @@ QString& programOverride() {
 QString readerProgram() {
     if (!programOverride().isEmpty())
         return programOverride();
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu-jet-reader"));
-    if (QFileInfo::exists(beside))
-        return beside;
+    const QString name = QStringLiteral("kotsu-jet-reader");
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {QDir(helperFolder(folder)).filePath(name), QDir(folder).filePath(name)})
+        if (QFileInfo::exists(candidate))
+            return candidate;
     return QStringLiteral(KOTSU_JET_READER);
 }
 
