@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "ui/Fonts.h"
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -13,6 +14,13 @@ QStringList argumentList(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         out << QString::fromLocal8Bit(argv[i]);
     return out;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kotsu-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace
@@ -35,7 +43,9 @@ int main(int argc, char* argv[]) {
     // No organisation: the data folder is XDG_DATA_HOME/kotsu.
     QApplication::setApplicationName(QStringLiteral("kotsu"));
     QApplication::setApplicationVersion(QStringLiteral(KOTSU_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("kotsu"));
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(programIcon());
     kotsu::installJapaneseTranslation(app);
     kotsu::installFontSubstitutes();
     kotsu::enableAccessKeys();
