@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -126,6 +127,20 @@ private slots:
         ensureLedger(path);
         QCOMPARE(modeOf(l.data), 0700u);
         QCOMPARE(modeOf(path), 0600u);
+    }
+
+    void windowsLedgerInTheDataFolder_isTakenOver() {
+        Layout l(true);
+        QVERIFY(QDir().mkpath(l.data));
+        const QString ledger = QDir(l.data).filePath("kotsu.mdb");
+        QVERIFY(writeWindowsLedger(ledger));
+        const Started started = startUp(l.place());
+        QVERIFY(started.window);
+        QCOMPARE(started.window->ledgerPath(), canonical(ledger));
+        QVERIFY(QFileInfo::exists(ledger + ".jet"));
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("データの引き継ぎ"));
+        QCOMPARE(started.window->Lbl集計残高->text(), QString("-1,200"));
     }
 
     void secondStart_onAnOpenLedger_saysSoAndTouchesNothing() {
