@@ -1,5 +1,9 @@
 #include "exchange/JetReader.h"
+<<<<<<< HEAD
 #include "exchange/Progress.h"
+=======
+#include "common/InstallLayout.h"
+>>>>>>> desktop
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,10 +32,12 @@ int& deadlineOverride() {
 QString readerProgram() {
     if (!programOverride().isEmpty())
         return programOverride();
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kotsu-jet-reader"));
-    if (QFileInfo::exists(beside))
-        return beside;
+    const QString name = QStringLiteral("kotsu-jet-reader");
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {QDir(helperFolder(folder)).filePath(name), QDir(folder).filePath(name)})
+        if (QFileInfo::exists(candidate))
+            return candidate;
     return QStringLiteral(KOTSU_JET_READER);
 }
 

@@ -43,6 +43,15 @@ void createLedger(const QString& path) {
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
     {
+        // A household's money is private: the file exists owner-only before SQLite writes
+        // anything, and SQLite gives its journals the same mode.
+        QFile blank(temp);
+        if (!blank.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            !blank.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
+            blank.remove();
+            throw LedgerError(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
+        }
+        blank.close();
         sqlite3* raw = nullptr;
         const int rc = sqlite3_open_v2(temp.toUtf8().constData(), &raw,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

@@ -1,0 +1,261 @@
+#include "app/Form1.h"
+#include "app/LedgerLocation.h"
+#include "app/Startup.h"
+#include "ledger/Schema.h"
+#include "support/JetWriter.h"
+#include "ui/MessageBox.h"
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace kotsu;
+using kotsu::test::JetColumn;
+
+namespace {
+
+// A Windows ledger that a start would take over, were it allowed to.
+bool writeWindowsLedger(const QString& path) {
+    return test::writeJet4(path, {{"科目テーブル",
+                                   {{"ID", JetColumn::Long},
+                                    {"科目名前", JetColumn::Text},
+                                    {"収支", JetColumn::Text},
+                                    {"予算", JetColumn::Long}},
+                                   {{1, "食費", "-", 30000}}},
+                                  {"明細テーブル",
+                                   {{"ID", JetColumn::Long},
+                                    {"日付", JetColumn::DateTime},
+                                    {"科目ID", JetColumn::Long},
+                                    {"金額", JetColumn::Long},
+                                    {"コメント", JetColumn::Text}},
+                                   {{1, QDate(2005, 3, 1), 1, 1200, "昼食"}}},
+                                  {"コメントテーブル",
+                                   {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}},
+                                   {{1, "昼食"}}}});
+}
+
+QByteArray digest(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+unsigned modeOf(const QString& path) {
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+QString canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath();
+}
+
+// A program folder as the install step or a build leaves it.
+struct Layout {
+    QTemporaryDir root;
+    QString bin = root.filePath("usr/bin");
+    QString data = root.filePath("home/.local/share/kotsu");
+    explicit Layout(bool installed) {
+        QDir().mkpath(bin);
+        if (installed)
+            QDir().mkpath(root.filePath("usr/libexec/kotsu"));
+    }
+    LedgerPlace place(const QString& named = {}) const { return {named, bin, data}; }
+};
+
+class Umask {
+public:
+    explicit Umask(mode_t m) : old_(::umask(m)) {}
+    ~Umask() { ::umask(old_); }
+
+private:
+    mode_t old_;
+};
+
+} // namespace
+
+class TestLaunch : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        MessageBox::setScripted(true);
+        MessageBox::reset();
+    }
+
+    void ledgerPath_followsTheLocationRule_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("ledgerBeside");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("expected"); // relative to the layout's root
+        QTest::newRow("a named file wins") << true << true << "elsewhere/mine.mdb"
+                                           << "elsewhere/mine.mdb";
+        QTest::newRow("build folder") << false << false << ""
+                                      << "usr/bin/kotsu.mdb";
+        QTest::newRow("installed, a ledger beside wins") << true << true << ""
+                                                         << "usr/bin/kotsu.mdb";
+        QTest::newRow("installed") << true << false << ""
+                                   << "home/.local/share/kotsu/kotsu.mdb";
+        QTest::newRow("a link names its target") << false << false << "link.mdb"
+                                                 << "elsewhere/real.mdb";
+    }
+    void ledgerPath_followsTheLocationRule() {
+        QFETCH(bool, installed);
+        QFETCH(bool, ledgerBeside);
+        QFETCH(QString, named);
+        QFETCH(QString, expected);
+        Layout l(installed);
+        QDir().mkpath(l.root.filePath("elsewhere"));
+        if (ledgerBeside)
+            ensureLedger(QDir(l.bin).filePath("kotsu.mdb"));
+        ensureLedger(l.root.filePath("elsewhere/real.mdb"));
+        QFile::link(l.root.filePath("elsewhere/real.mdb"), l.root.filePath("link.mdb"));
+        const QString given = named.isEmpty() ? QString() : l.root.filePath(named);
+        QCOMPARE(resolveLedgerPath(l.place(given)),
+                 QDir(canonical(l.root.path())).filePath(expected));
+        QCOMPARE(QFileInfo::exists(l.data), installed && !ledgerBeside && named.isEmpty());
+    }
+
+    void newLedgerAndDataFolder_areTheOwnersAlone_whateverTheUmask() {
+        Umask open(0);
+        Layout l(true);
+        const QString path = resolveLedgerPath(l.place());
+        ensureLedger(path);
+        QCOMPARE(modeOf(l.data), 0700u);
+        QCOMPARE(modeOf(path), 0600u);
+    }
+
+    void windowsLedgerInTheDataFolder_isTakenOver() {
+        Layout l(true);
+        QVERIFY(QDir().mkpath(l.data));
+        const QString ledger = QDir(l.data).filePath("kotsu.mdb");
+        QVERIFY(writeWindowsLedger(ledger));
+        const Started started = startUp(l.place());
+        QVERIFY(started.window);
+        QCOMPARE(started.window->ledgerPath(), canonical(ledger));
+        QVERIFY(QFileInfo::exists(ledger + ".jet"));
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("データの引き継ぎ"));
+        QCOMPARE(started.window->Lbl集計残高->text(), QString("-1,200"));
+    }
+
+    void secondStart_onAnOpenLedger_saysSoAndTouchesNothing() {
+        Layout l(false);
+        const QString ledger = QDir(l.bin).filePath("kotsu.mdb");
+        QVERIFY(writeWindowsLedger(ledger));
+        const QByteArray before = digest(ledger);
+        QLockFile first(ledger + ".lock");
+        QVERIFY(first.tryLock(0));
+
+        const Started second = startUp(l.place());
+        QVERIFY(!second.window);
+        QCOMPARE(second.exitCode, 1);
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("コツコツ帳。"));
+        QVERIFY(MessageBox::log().first().text.startsWith("この台帳はすでに開かれています！！"));
+        QCOMPARE(digest(ledger), before);
+        QCOMPARE(QDir(l.bin).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"kotsu.mdb", "kotsu.mdb.lock"}));
+        QVERIFY(first.isLocked());
+    }
+
+    void differentLedger_startsNormally_andHoldsItsOwnLock() {
+        Layout l(false);
+        QLockFile other(QDir(l.bin).filePath("kotsu.mdb.lock"));
+        QVERIFY(other.tryLock(0));
+        const QString mine = l.root.filePath("mine.mdb");
+
+        const Started started = startUp(l.place(mine));
+        QVERIFY(started.window);
+        QVERIFY(MessageBox::log().isEmpty());
+        QVERIFY(QFileInfo::exists(mine));
+        QVERIFY(!startUp(l.place(mine)).window);
+    }
+
+    void staleLockLeftByACrash_isTakenOver() {
+        Layout l(false);
+        const QString lockPath = QDir(l.bin).filePath("kotsu.mdb.lock");
+        QByteArray content;
+        {
+            QLockFile crashed(lockPath);
+            QVERIFY(crashed.tryLock(0));
+            QFile f(lockPath);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            content = f.readAll();
+        }
+        // The same lock, written by a process that is gone.
+        content = "2147483600" + content.mid(content.indexOf('\n'));
+        QFile f(lockPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+
+        const Started started = startUp(l.place());
+        QVERIFY(started.window);
+        QVERIFY(MessageBox::log().isEmpty());
+        QVERIFY(started.lock->isLocked());
+    }
+
+    void unusableLedgerFile_isReported_andEndsWithCode1_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: a folder
+        QTest::newRow("a folder") << QByteArray();
+        QTest::newRow("not a ledger") << QByteArray("家計簿のメモ\n");
+    }
+    void unusableLedgerFile_isReported_andEndsWithCode1() {
+        QFETCH(QByteArray, content);
+        Layout l(false);
+        const QString file = l.root.filePath("given.mdb");
+        if (content.isEmpty()) {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        const Started started = startUp(l.place(file));
+        QVERIFY(!started.window);
+        QCOMPARE(started.exitCode, 1);
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("コツコツ帳。"));
+        QVERIFY(MessageBox::log().first().text.startsWith("実行時エラー"));
+        if (!content.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), content);
+        }
+    }
+
+    void commandLine_answersWithoutADisplay_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("--version") << "--version" << 0 << "3.2";
+        QTest::newRow("--help") << "--help" << 0 << "[FILE]";
+        QTest::newRow("unknown option") << "--bogus" << 1 << "bogus";
+    }
+    void commandLine_answersWithoutADisplay() {
+        QFETCH(QString, argument);
+        QFETCH(int, exitCode);
+        QFETCH(QString, shown);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // A window system that is not there: building a QApplication would abort.
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        p.setProcessEnvironment(env);
+        p.start(KOTSU_PROGRAM, {argument});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), exitCode);
+        QVERIFY(QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())
+                    .contains(shown));
+    }
+};
+
+QTEST_MAIN(TestLaunch)
+#include "tst_launch.moc"
