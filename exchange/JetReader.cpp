@@ -1,9 +1,6 @@
 #include "exchange/JetReader.h"
-<<<<<<< HEAD
-#include "exchange/Progress.h"
-=======
 #include "common/InstallLayout.h"
->>>>>>> desktop
+#include "exchange/Progress.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
