@@ -1,6 +1,8 @@
 #include "datepick/Form2.h"
 #include "support/MainFixture.h"
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -56,6 +58,19 @@ private slots:
         QCOMPARE(m.Dat期間開始, QDate(2005, 3, 1));
         QCOMPARE(m.Flx明細->rows(), 2);
         QCOMPARE(m.Lbl集計支出->text(), QString("20"));
+    }
+
+    // A later reload must not show another period than the one on screen.
+    void failedSearch_keepsTheShownPeriod() {
+        MainFixture f;
+        Form1& m = f.open();
+        QFile::remove(f.ledger.path);
+        QVERIFY(QDir().mkdir(f.ledger.path)); // a folder in its place cannot be opened
+        f.search("y2005/03/07");
+        QCOMPARE(MessageBox::log().size(), 1);
+        QVERIFY(MessageBox::log().first().text.startsWith("実行時エラー"));
+        QCOMPARE(m.Dat期間開始, QDate(2005, 3, 1));
+        QCOMPARE(m.Dat期間終了, QDate(2005, 3, 31));
     }
 
     // A category chosen as the filter lists exactly its entries, whatever its name holds.
