@@ -137,7 +137,8 @@ EntrySearchResult searchEntries(Database& db, const QStringList& words,
         return a.id > b.id;
     };
     const qsizetype shown = qMin(found.size(), qsizetype(qMax(0, limit)));
-    std::partial_sort(found.begin(), found.begin() + shown, found.end(), newerFirst);
+    std::nth_element(found.begin(), found.begin() + shown, found.end(), newerFirst);
+    std::sort(found.begin(), found.begin() + shown, newerFirst);
     found.resize(shown);
     result.entries = std::move(found);
     return result;
