@@ -8,6 +8,7 @@
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
 #include "dialogs/Form8.h"
+#include "dialogs/Form9.h"
 #include "exchange/ExchangeCommands.h"
 #include "graph/GraphCommand.h"
 #include "ledger/LedgerError.h"
@@ -246,6 +247,8 @@ void Form1::buildMenus() {
     file->addSeparator();
     MnuEnd = file->addAction(QStringLiteral("終了(&X)"));
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    MnuMeiFind = edit->addAction(QStringLiteral("明細検索(&S)"));
+    MnuMeiFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MnuKom = edit->addAction(QStringLiteral("ｺﾒﾝﾄ編集(&K)"));
     MnuGraph = edit->addAction(QStringLiteral("ｸﾞﾗﾌ表示(&G)"));
     edit->addSeparator();
@@ -256,6 +259,7 @@ void Form1::buildMenus() {
     connect(MnuEnd, &QAction::triggered, this, &QWidget::close);
     connect(MnuVer, &QAction::triggered, this, &Form1::MnuVer_Click);
     connect(MnuGraph, &QAction::triggered, this, &Form1::MnuGraph_Click);
+    connect(MnuMeiFind, &QAction::triggered, this, [this] { MnuMeiFind_Click(*this); });
     connect(MnuKom, &QAction::triggered, this,
             [this] { guarded([this] { MnuKom_Click(*this); }); });
     connect(MnuExp, &QAction::triggered, this, [this] { exchangeCommands_->MnuExp_Click(); });

@@ -66,6 +66,7 @@ public:
     QAction* MnuExp;
     QAction* MnuInp;
     QAction* MnuEnd;
+    QAction* MnuMeiFind;
     QAction* MnuKom;
     QAction* MnuGraph;
     QAction* MnuCls;
@@ -125,6 +126,7 @@ public:
     void setSummaryCurrent(int row, int col) override;
     qint64 summaryCategoryId(int row) const override;
     QStringList commentPhrases() const override;
+    void showEntryInMonth(const QDate& date, qint64 entryId) override;
     void resetData() override { SubDB初期化(); }
     void reloadAll() override;
     void reloadCategories() override;
@@ -145,6 +147,8 @@ private:
     void Sub明細初期化();
     void Sub科目初期化();
     void openPopup(QMenu* menu, FlexGrid* grid, bool atCursor);
+    // The entry list's row of an entry; 0 when it is not listed.
+    int rowOfEntry(qint64 entryId) const;
     // Runs a handler; a failing database operation is reported, never thrown past Qt.
     // False when it failed.
     template <typename F> bool guarded(F&& handler);

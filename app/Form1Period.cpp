@@ -4,6 +4,7 @@
 #include "common/values.h"
 #include "datepick/DateMod.h"
 #include "datepick/Form2.h"
+#include <QComboBox>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
@@ -57,6 +58,28 @@ void Form1::Command2_Click() {
         return;
     Dat期間開始 = start;
     Dat期間終了 = end;
+}
+
+void Form1::showEntryInMonth(const QDate& date, qint64 entryId) {
+    // The calendar's month choice for that date, then the search button.
+    Tag = QLatin1Char('m') + dateText(date);
+    Lbl明細日付->setText(dateText(date));
+    Label2[6]->setText(QStringLiteral("月指定："));
+    Cmb明細科目->setCurrentIndex(0);
+    Command2_Click();
+    const int row = rowOfEntry(entryId);
+    if (row < 1)
+        return;
+    setEntryCurrent(row, Flx明細->col());
+    Flx明細->scrollTo(Flx明細->currentIndex());
+    Flx明細->setFocus();
+}
+
+int Form1::rowOfEntry(qint64 entryId) const {
+    for (int r = 1; r < Flx明細->rows(); ++r)
+        if (Flx明細->rowKey(r, 0) == entryId)
+            return r;
+    return 0;
 }
 
 void Form1::openPopup(QMenu* menu, FlexGrid* grid, bool atCursor) {

@@ -42,6 +42,10 @@ public:
 
     virtual QStringList commentPhrases() const = 0;
 
+    // The month of that date over all categories, as a month chosen in the calendar and
+    // searched would show it, with that entry's row current and in view.
+    virtual void showEntryInMonth(const QDate& date, qint64 entryId) = 0;
+
     // Deletes every row of the ledger (the caller asks first).
     virtual void resetData() = 0;
 

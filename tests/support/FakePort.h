@@ -32,6 +32,7 @@ public:
     void setSummaryCurrent(int, int) override {}
     qint64 summaryCategoryId(int) const override { return 0; }
     QStringList commentPhrases() const override { return {}; }
+    void showEntryInMonth(const QDate&, qint64) override {}
     void resetData() override {}
     void reloadAll() override {}
     void reloadCategories() override {}

@@ -1,0 +1,147 @@
+#include "ledger/EntrySearch.h"
+#include "common/SearchFold.h"
+#include "common/values.h"
+#include "ledger/Database.h"
+#include <algorithm>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace kotsu {
+
+namespace {
+
+struct BytesHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+// Keyed by the stored bytes, looked up without copying them.
+using ByBytes = std::unordered_map<std::string, int, BytesHash, std::equal_to<>>;
+
+using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+Statement prepare(Database& db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), sql, -1, &st, nullptr) != SQLITE_OK)
+        db.fail();
+    return Statement(st, &sqlite3_finalize);
+}
+
+// Steps to the next row; false at the end; a failing step is the ledger's error.
+bool next(Database& db, sqlite3_stmt* st) {
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        db.fail();
+    return false;
+}
+
+std::string_view bytes(sqlite3_stmt* st, int col) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+    return p ? std::string_view(p, size_t(sqlite3_column_bytes(st, col))) : std::string_view();
+}
+
+QString text(std::string_view b) {
+    return QString::fromUtf8(b.data(), qsizetype(b.size()));
+}
+
+QHash<qint64, FoundCategory> readCategories(Database& db) {
+    QHash<qint64, FoundCategory> out;
+    Statement st = prepare(db, "SELECT ID, 科目名前, 収支 FROM 科目テーブル");
+    while (next(db, st.get()))
+        out.insert(sqlite3_column_int64(st.get(), 0),
+                   {text(bytes(st.get(), 1)), text(bytes(st.get(), 2))});
+    return out;
+}
+
+// Index of a value in a list of the distinct values seen, adding it when new.
+template <typename Make> int intern(ByBytes& seen, std::string_view key, Make&& make) {
+    const auto it = seen.find(key);
+    if (it != seen.end())
+        return it->second;
+    const int index = make();
+    seen.emplace(std::string(key), index);
+    return index;
+}
+
+// Chronological ranks of the distinct date texts: texts that are no date sort oldest.
+QList<int> dateRanks(const QStringList& dates) {
+    QList<int> order(dates.size());
+    for (int i = 0; i < order.size(); ++i)
+        order[i] = i;
+    QList<QDate> parsed;
+    for (const QString& d : dates)
+        parsed << parseDate(d);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        if (parsed[a] != parsed[b])
+            return parsed[a] < parsed[b];
+        return dates[a] < dates[b];
+    });
+    QList<int> rank(dates.size());
+    for (int r = 0; r < order.size(); ++r)
+        rank[order[r]] = r;
+    return rank;
+}
+
+} // namespace
+
+EntrySearchResult searchEntries(Database& db, const QStringList& words,
+                                std::optional<qint64> categoryId, int limit) {
+    EntrySearchResult result;
+    if (words.isEmpty())
+        return result;
+    result.categories = readCategories(db);
+
+    // Few distinct comments stand behind many entries: each is folded and matched once.
+    ByBytes commentIndex;
+    ByBytes dateIndex;
+    QList<FoundEntry> found;
+    Statement st = prepare(db, "SELECT ID, 日付, 科目ID, 金額, コメント FROM 明細テーブル");
+    sqlite3_stmt* s = st.get();
+    while (next(db, s)) {
+        const qint64 category = sqlite3_column_int64(s, 2);
+        if (categoryId && category != *categoryId)
+            continue;
+        const auto cat = result.categories.constFind(category);
+        if (cat == result.categories.constEnd())
+            continue;
+        const int comment = intern(commentIndex, bytes(s, 4), [&] {
+            const QString c = text(bytes(s, 4));
+            if (!containsAllWords(foldForSearch(c), words))
+                return -1;
+            result.comments << c;
+            return int(result.comments.size() - 1);
+        });
+        if (comment < 0)
+            continue;
+        const int date = intern(dateIndex, bytes(s, 1), [&] {
+            result.dates << text(bytes(s, 1));
+            return int(result.dates.size() - 1);
+        });
+        const qint64 amount = sqlite3_column_int64(s, 3);
+        if (cat->sign == QLatin1String("+"))
+            result.income += amount;
+        else if (cat->sign == QLatin1String("-"))
+            result.expense += amount;
+        found.append({sqlite3_column_int64(s, 0), category, amount, date, comment});
+    }
+    result.matched = found.size();
+
+    const QList<int> rank = dateRanks(result.dates);
+    const auto newerFirst = [&rank](const FoundEntry& a, const FoundEntry& b) {
+        if (a.date != b.date)
+            return rank[a.date] > rank[b.date];
+        return a.id > b.id;
+    };
+    const qsizetype shown = qMin(found.size(), qsizetype(qMax(0, limit)));
+    std::nth_element(found.begin(), found.begin() + shown, found.end(), newerFirst);
+    std::sort(found.begin(), found.begin() + shown, newerFirst);
+    found.resize(shown);
+    result.entries = std::move(found);
+    return result;
+}
+
+} // namespace kotsu
