@@ -33,7 +33,9 @@ using namespace kotsu;
 namespace {
 
 constexpr int Categories = 200;
-constexpr int Entries = 100000;
+int Entries = 100000;
+// The older version held at most this many entries.
+constexpr int OldEntries = 100000;
 constexpr int Phrases = 500;
 constexpr int Runs = 7;
 
@@ -147,6 +149,16 @@ long peakRssKb() {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int at = int(args.indexOf(QStringLiteral("--entries")));
+    if (at > 0 && at + 1 < args.size())
+        Entries = args[at + 1].toInt();
+    // Only the generated ledger, for trying the program by hand.
+    const int write = int(args.indexOf(QStringLiteral("--write")));
+    if (write > 0 && write + 1 < args.size()) {
+        generate(args[write + 1]);
+        return 0;
+    }
     installFontSubstitutes();
     MessageBox::setScripted(true);
     FileDialog::setScripted(true);
@@ -269,7 +281,7 @@ int main(int argc, char* argv[]) {
                                 {QStringLiteral("備考"), test::JetColumn::Text}},
                                {}};
         Lcg rng;
-        for (int e = 0; e < Entries; ++e)
+        for (int e = 0; e < OldEntries; ++e)
             entries.rows << QList<QVariant>{QDate(2016, 1, 1).addDays(rng.next() % 3653),
                                             int(rng.next() % Categories), 0,
                                             int(100 + rng.next() % 50000),

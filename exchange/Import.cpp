@@ -5,6 +5,7 @@
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Reset.h"
+#include "ledger/TotalsTable.h"
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -114,7 +115,8 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
         progress->setStage(QStringLiteral("台帳に書き込んでいます…"),
                            int(old.categories.size() + old.entries.size()));
     int done = 0;
-    resetLedger(db);
+    BulkWrite bulk(db);
+    deleteAllRows(db);
     Recordset categories = db.openTable(QStringLiteral("科目テーブル"));
     QHash<QString, qint64> firstIdOf;
     for (const auto& c : old.categories) {
@@ -160,6 +162,7 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
         phrases.setValue(QStringLiteral("コメント名前"), r);
         phrases.update();
     }
+    bulk.finish();
 }
 
 ImportOutcome readOldLedger(const QString& oldFile, OldLedger& out, Progress* progress) {

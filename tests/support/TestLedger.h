@@ -61,6 +61,17 @@ public:
         return scalar(QStringLiteral("Select count(ID) as RecCnt From ") + table);
     }
 
+    // Rows in which the running totals and a count of the entries differ: 0 when exact.
+    qint64 totalsDrift() {
+        const QString recount =
+            QStringLiteral("Select 科目ID, count(ID), sum(金額) From 明細テーブル Group by 科目ID");
+        const QString kept = QStringLiteral("Select 科目ID, 件数, 合計金額 From 科目集計テーブル");
+        return scalar(QStringLiteral("Select count(*) as RecCnt From (") + recount +
+                      QStringLiteral(" Except ") + kept + QStringLiteral(")")) +
+               scalar(QStringLiteral("Select count(*) as RecCnt From (") + kept +
+                      QStringLiteral(" Except ") + recount + QStringLiteral(")"));
+    }
+
     QStringList column(const QString& jetSql, const QString& field) {
         Database db(path);
         Recordset rs = db.openRecordset(jetSql);

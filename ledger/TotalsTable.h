@@ -1,0 +1,31 @@
+#pragma once
+// Running totals per category (count and sum of 金額) over every entry, kept exact by
+// triggers inside the same transactions as the writes, so all-time figures cost
+// O(categories) instead of a pass over the ledger.
+#include <QString>
+
+namespace kotsu {
+
+class Database;
+
+// The table and its triggers, counted from the entries there are. Inside the caller's
+// transaction.
+void createTotalsTable(Database& db);
+
+// True when all three triggers are in place.
+bool totalsTriggersPresent(Database& db);
+
+// For a wipe or a bulk load inside one transaction: the triggers are dropped (with them
+// SQLite empties a table row by row, with a million rows some forty times slower), and
+// finish() counts the totals again once and puts the triggers back. Without finish() the
+// transaction must not be committed; rolled back, the triggers return with it.
+class BulkWrite {
+public:
+    explicit BulkWrite(Database& db);
+    void finish();
+
+private:
+    Database& db_;
+};
+
+} // namespace kotsu
