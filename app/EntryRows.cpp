@@ -1,22 +1,21 @@
 #include "app/EntryRows.h"
 #include "common/values.h"
 #include "ledger/Database.h"
-#include "ledger/EntryList.h"
 
 namespace kotsu {
 
-EntryRows::EntryRows(const QString& ledgerPath, QList<qint64> ids, QList<qint64> categoryIds)
-    : ledgerPath_(ledgerPath), ids_(std::move(ids)), categoryIds_(std::move(categoryIds)) {}
+EntryRows::EntryRows(const QString& ledgerPath, PeriodList list)
+    : ledgerPath_(ledgerPath), list_(std::move(list)) {}
 
 qint64 EntryRows::key(int index, int slot) const {
-    if (index < 0 || index >= ids_.size())
+    if (index < 0 || index >= list_.count())
         return 0;
-    return slot == 0 ? ids_[index] : categoryIds_[index];
+    return slot == 0 ? list_.id(index) : list_.categoryId(index);
 }
 
 QList<QStringList> EntryRows::texts(int first, int n) const {
     Database db(ledgerPath_);
-    const QList<EntryTexts> entries = readEntries(db, ids_.mid(first, n));
+    const QList<EntryTexts> entries = list_.texts(db, first, n);
     QList<QStringList> out;
     out.reserve(entries.size());
     int r = first;

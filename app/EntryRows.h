@@ -1,24 +1,23 @@
 #pragma once
 #include "app/RowSource.h"
-#include <QList>
+#include "ledger/EntryList.h"
 #include <QString>
 
 namespace kotsu {
 
-// The rows of the entry list: the IDs of the period's entries in list order, their texts
-// read from the ledger a page at a time.
+// The rows of the entry list: the period's entries in list order, their texts read from
+// the ledger a run at a time.
 class EntryRows : public RowSource {
 public:
-    EntryRows(const QString& ledgerPath, QList<qint64> ids, QList<qint64> categoryIds);
+    EntryRows(const QString& ledgerPath, PeriodList list);
 
-    int count() const override { return int(ids_.size()); }
+    int count() const override { return list_.count(); }
     qint64 key(int index, int slot) const override;
     QList<QStringList> texts(int first, int n) const override;
 
 private:
     QString ledgerPath_;
-    QList<qint64> ids_;
-    QList<qint64> categoryIds_;
+    PeriodList list_;
 };
 
 } // namespace kotsu

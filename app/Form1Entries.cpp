@@ -35,25 +35,25 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     Database db(ledgerPath_);
     // Which entries and what they add up to, from the index; their texts are read as the
     // rows are shown.
-    PeriodEntries listed = listPeriod(db, StYMD, EdYMD, category);
+    PeriodList listed(db, StYMD, EdYMD, category);
     const SignTotals all = allTimeTotals(db);
     db.close();
 
-    const int count = int(listed.ids.size());
+    const qint64 income = listed.income();
+    const qint64 expense = listed.expense();
     {
         RedrawPause pause(Flx明細);
-        Flx明細->setSource(std::make_unique<EntryRows>(ledgerPath_, std::move(listed.ids),
-                                                       std::move(listed.categoryIds)));
         // Numbers are never cut short: their columns grow to the widest the period holds.
-        Flx明細->fitColumnTo(0, QString::number(count));
-        Flx明細->fitColumnToAmounts(3, listed.lowest[0], listed.highest[0]);
-        Flx明細->fitColumnToAmounts(4, listed.lowest[1], listed.highest[1]);
+        Flx明細->fitColumnTo(0, QString::number(listed.count()));
+        Flx明細->fitColumnToAmounts(3, listed.lowest(0), listed.highest(0));
+        Flx明細->fitColumnToAmounts(4, listed.lowest(1), listed.highest(1));
+        Flx明細->setSource(std::make_unique<EntryRows>(ledgerPath_, std::move(listed)));
     }
 
-    Lbl集計収入->setText(formatAmount(listed.income));
-    Lbl集計支出->setText(formatAmount(listed.expense));
-    setTotalColour(Lbl集計合計, listed.income - listed.expense);
-    Lbl集計合計->setText(formatAmount(listed.income - listed.expense));
+    Lbl集計収入->setText(formatAmount(income));
+    Lbl集計支出->setText(formatAmount(expense));
+    setTotalColour(Lbl集計合計, income - expense);
+    Lbl集計合計->setText(formatAmount(income - expense));
 
     setTotalColour(Lbl集計残高, all.income - all.expense);
     Lbl集計残高->setText(formatAmount(all.income - all.expense));

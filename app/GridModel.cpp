@@ -7,6 +7,7 @@ namespace {
 
 // A screen holds a few dozen rows; the pages kept cover several screens either way.
 constexpr int PageRows = 128;
+constexpr int RunPages = 8;
 constexpr int KeptPages = 32;
 
 } // namespace
@@ -70,6 +71,8 @@ void GridModel::setRows(int rows) {
     source_.reset();
     pages_.clear();
     pageOrder_.clear();
+    lastPage_ = -1;
+    lastRows_.clear();
     cells_.resize(rows, QStringList(QList<QString>(cols_)));
     keys_.resize(rows, {0, 0});
     endChange();
@@ -80,6 +83,8 @@ void GridModel::setSource(std::unique_ptr<RowSource> source) {
     source_ = std::move(source);
     pages_.clear();
     pageOrder_.clear();
+    lastPage_ = -1;
+    lastRows_.clear();
     cells_.resize(1);
     keys_.resize(1);
     endChange();
@@ -87,19 +92,32 @@ void GridModel::setSource(std::unique_ptr<RowSource> source) {
 
 const QStringList& GridModel::sourceRow(int row) const {
     const int page = (row - 1) / PageRows;
+    // A row is read cell by cell: its page is usually the one just asked for.
+    if (page == lastPage_)
+        return lastRows_[(row - 1) % PageRows];
     auto at = pages_.constFind(page);
-    if (at == pages_.constEnd()) {
-        const int first = page * PageRows;
-        const int n = qMin(PageRows, source_->count() - first);
-        QList<QStringList> texts = source_->texts(first, n);
-        if (texts.size() != n)
-            throw std::runtime_error("a page of rows came back short");
+    if (at != pages_.constEnd()) {
+        lastPage_ = page;
+        lastRows_ = *at;
+        return lastRows_[(row - 1) % PageRows];
+    }
+    // Reading straight on (an export, a long scroll) takes several pages in one read.
+    const bool onward = pages_.contains(page - 1) && !pages_.contains(page + 1);
+    const int first = page * PageRows;
+    const int n = qMin(PageRows * (onward ? RunPages : 1), source_->count() - first);
+    QList<QStringList> texts = source_->texts(first, n);
+    if (texts.size() != n)
+        throw std::runtime_error("a run of rows came back short");
+    for (int p = 0; p * PageRows < n; ++p) {
         if (pageOrder_.size() >= KeptPages)
             pages_.remove(pageOrder_.takeFirst());
-        pageOrder_.append(page);
-        at = pages_.insert(page, std::move(texts));
+        pageOrder_.removeOne(page + p);
+        pageOrder_.append(page + p);
+        pages_.insert(page + p, texts.mid(p * PageRows, PageRows));
     }
-    return (*at)[(row - 1) % PageRows];
+    lastPage_ = page;
+    lastRows_ = pages_[page];
+    return lastRows_[(row - 1) % PageRows];
 }
 
 QString GridModel::cell(int row, int col) const {

@@ -58,6 +58,8 @@ private:
     // far the list is scrolled or read.
     mutable QHash<int, QList<QStringList>> pages_;
     mutable QList<int> pageOrder_;
+    mutable int lastPage_ = -1;
+    mutable QList<QStringList> lastRows_;
 };
 
 } // namespace kotsu

@@ -373,11 +373,18 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     Run r{dir, dir.filePath(QStringLiteral("kotsu.mdb")), nullptr};
-    QElapsedTimer gen;
-    gen.start();
-    generate(r.path);
-    std::printf("Generated %d categories, %d entries, %d phrases in %.0f ms\n\n", Categories,
-                Entries, Phrases, gen.nsecsElapsed() / 1e6);
+    // --ledger PATH works on a copy of a ledger --write made earlier, of --entries entries.
+    const int ledgerAt = int(args.indexOf(QStringLiteral("--ledger")));
+    if (ledgerAt > 0 && ledgerAt + 1 < args.size()) {
+        QFile::copy(args[ledgerAt + 1], r.path);
+        std::printf("Copied a ledger of %d entries\n\n", Entries);
+    } else {
+        QElapsedTimer gen;
+        gen.start();
+        generate(r.path);
+        std::printf("Generated %d categories, %d entries, %d phrases in %.0f ms\n\n", Categories,
+                    Entries, Phrases, gen.nsecsElapsed() / 1e6);
+    }
 
     std::printf("| operation                          | median ms |   spread ms   | SQLite ms | "
                 "ratio | target |      |\n");
@@ -386,18 +393,27 @@ int main(int argc, char* argv[]) {
 
     r.month = rawStat(r.path, periodLimit("2025/06/01", "2025/06/30"));
     r.year = rawStat(r.path, periodLimit("2025/01/01", "2025/12/31"));
-    benchStartUp(r);
-    benchMonthReload(r);
-    benchYearView(r);
-    benchBackToMonth(r);
-    benchRegistration(r);
-    benchEntryEdit(r);
-    benchCategoryEdit(r);
-    benchCharts(r);
-    benchExport(r);
+    // --only NAME runs the start-up and that operation alone, for a profiler.
+    const int onlyAt = int(args.indexOf(QStringLiteral("--only")));
+    const QString only = onlyAt > 0 && onlyAt + 1 < args.size() ? args[onlyAt + 1] : QString();
+    const QList<std::pair<QString, void (*)(Run&)>> operations = {
+        {QStringLiteral("startup"), benchStartUp},
+        {QStringLiteral("month"), benchMonthReload},
+        {QStringLiteral("year"), benchYearView},
+        {QStringLiteral("back"), benchBackToMonth},
+        {QStringLiteral("register"), benchRegistration},
+        {QStringLiteral("edit"), benchEntryEdit},
+        {QStringLiteral("category"), benchCategoryEdit},
+        {QStringLiteral("charts"), benchCharts},
+        {QStringLiteral("export"), benchExport}};
+    for (const auto& [name, run] : operations)
+        if (only.isEmpty() || name == only || name == QLatin1String("startup"))
+            run(r);
     const long yearViewRssKb = peakRssKb();
-    benchBackup(r);
-    benchImport(r);
+    if (only.isEmpty() || only == QLatin1String("backup"))
+        benchBackup(r);
+    if (only.isEmpty() || only == QLatin1String("import"))
+        benchImport(r);
 
     std::printf(
         "\nPeak memory (RSS) with the ledger open in a year view: %.1f MB (target %.0f MB)\n",
