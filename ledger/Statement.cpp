@@ -33,6 +33,13 @@ bool Statement::step() {
     return false;
 }
 
+void Statement::execute() {
+    while (step()) {
+    }
+    sqlite3_reset(st_);
+    sqlite3_clear_bindings(st_);
+}
+
 qint64 Statement::number(int column) const {
     return sqlite3_column_int64(st_, column);
 }

@@ -20,6 +20,8 @@ public:
     void bind(int index, const QString& value);
     // True while there is a row; a failure raises LedgerError.
     bool step();
+    // Runs a statement that returns no rows, then readies it for the next values.
+    void execute();
     qint64 number(int column) const;
     QString text(int column) const;
 

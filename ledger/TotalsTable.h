@@ -2,7 +2,7 @@
 // Running totals per category (count and sum of 金額) over every entry, kept exact by
 // triggers inside the same transactions as the writes, so all-time figures cost
 // O(categories) instead of a pass over the ledger.
-#include <QString>
+#include <QStringList>
 
 namespace kotsu {
 
@@ -15,10 +15,11 @@ void createTotalsTable(Database& db);
 // True when all three triggers are in place.
 bool totalsTriggersPresent(Database& db);
 
-// For a wipe or a bulk load inside one transaction: the triggers are dropped (with them
-// SQLite empties a table row by row, with a million rows some forty times slower), and
-// finish() counts the totals again once and puts the triggers back. Without finish() the
-// transaction must not be committed; rolled back, the triggers return with it.
+// For a wipe or a bulk load inside one transaction: the triggers and the entry indexes
+// are dropped (with triggers SQLite empties a table row by row, with a million rows some
+// forty times slower), and finish() builds the indexes again, counts the totals once and
+// puts the triggers back. Without finish() the transaction must not be committed; rolled
+// back, all of them return with it.
 class BulkWrite {
 public:
     explicit BulkWrite(Database& db);
@@ -26,6 +27,7 @@ public:
 
 private:
     Database& db_;
+    QStringList entryIndexes_;
 };
 
 } // namespace kotsu
