@@ -56,8 +56,8 @@ bool totalsTriggersPresent(Database& db) {
 
 BulkWrite::BulkWrite(Database& db) : db_(db) {
     db_.exec(QString::fromUtf8(dropTriggersSql));
-    // The entry indexes go too and are built again at the end: a sorted build costs a
-    // fraction of a hundred thousand inserts in date order into them.
+    // The entry indexes go too and are built again at the end: one sorted build costs a
+    // fraction of what a hundred thousand rows inserted into them one by one cost.
     Recordset rs = db_.openRecordset(
         QStringLiteral("Select name, sql From sqlite_master Where type = 'index' and "
                        "tbl_name = '明細テーブル' and sql Is Not Null"));
