@@ -39,6 +39,9 @@ int FlexGrid::rows() const {
 void FlexGrid::setRows(int rows) {
     model_->setRows(rows);
 }
+void FlexGrid::setSource(std::unique_ptr<RowSource> source) {
+    model_->setSource(std::move(source));
+}
 int FlexGrid::cols() const {
     return model_->cols();
 }
@@ -96,6 +99,9 @@ qint64 FlexGrid::rowKey(int row, int slot) const {
 }
 void FlexGrid::setRowKey(int row, int slot, qint64 value) {
     model_->setKey(row, slot, value);
+}
+int FlexGrid::rowOfKey(int slot, qint64 value) const {
+    return model_->rowOfKey(slot, value);
 }
 
 void FlexGrid::clear() {

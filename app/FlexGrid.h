@@ -1,9 +1,11 @@
 #pragma once
 #include <QTableView>
+#include <memory>
 
 namespace kotsu {
 
 class GridModel;
+class RowSource;
 
 // The grid contract the windows rely on: a title row 0, a settable row count, column
 // widths in twips, a current row and column, cell texts, a redraw switch and the mouse
@@ -15,6 +17,8 @@ public:
 
     int rows() const;
     void setRows(int rows);
+    // Rows read from source a page at a time as they are shown or asked for.
+    void setSource(std::unique_ptr<RowSource> source);
     int cols() const;
     // The width a column never goes below, in twips.
     void setColWidth(int col, int twips);
@@ -31,12 +35,15 @@ public:
     int col() const { return col_; }
     void setCol(int col);
     QString text() const { return textMatrix(row_, col_); }
+    // A row of a source not yet at hand is read from it; that may throw.
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
     void clear();
     // Keys a row carries without showing them: commands act on these, never on the texts.
     qint64 rowKey(int row, int slot) const;
     void setRowKey(int row, int slot, qint64 value);
+    // The first row carrying value in slot, 0 when none does.
+    int rowOfKey(int slot, qint64 value) const;
     void setRedraw(bool on);
     // The rectangle of the current row, for a menu opened from the keyboard.
     QRect currentRowRect() const;

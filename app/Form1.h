@@ -147,8 +147,6 @@ private:
     void Sub明細初期化();
     void Sub科目初期化();
     void openPopup(QMenu* menu, FlexGrid* grid, bool atCursor);
-    // The entry list's row of an entry; 0 when it is not listed.
-    int rowOfEntry(qint64 entryId) const;
     // Runs a handler; a failing database operation is reported, never thrown past Qt.
     // False when it failed.
     template <typename F> bool guarded(F&& handler);

@@ -67,19 +67,12 @@ void Form1::showEntryInMonth(const QDate& date, qint64 entryId) {
     Label2[6]->setText(QStringLiteral("月指定："));
     Cmb明細科目->setCurrentIndex(0);
     Command2_Click();
-    const int row = rowOfEntry(entryId);
+    const int row = Flx明細->rowOfKey(0, entryId);
     if (row < 1)
         return;
     setEntryCurrent(row, Flx明細->col());
     Flx明細->scrollTo(Flx明細->currentIndex());
     Flx明細->setFocus();
-}
-
-int Form1::rowOfEntry(qint64 entryId) const {
-    for (int r = 1; r < Flx明細->rows(); ++r)
-        if (Flx明細->rowKey(r, 0) == entryId)
-            return r;
-    return 0;
 }
 
 void Form1::openPopup(QMenu* menu, FlexGrid* grid, bool atCursor) {

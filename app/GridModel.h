@@ -1,12 +1,17 @@
 #pragma once
+#include "app/RowSource.h"
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 namespace kotsu {
 
 // Cell texts of a grid whose row 0 is the title row; the view shows row 0 as its header.
+// The rows below hold their texts, or come from a RowSource a page at a time, so a list
+// of any length costs only what is on screen.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -17,26 +22,44 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    int rows() const { return int(cells_.size()); }
+    int rows() const;
     int cols() const { return cols_; }
+    // Rows that hold their own texts (any source is dropped).
     void setRows(int rows);
+    // Rows read from source as they are needed.
+    void setSource(std::unique_ptr<RowSource> source);
+    // Of a source's row, the text is read from the ledger if it is not at hand, and a
+    // failure to read it is thrown.
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     void setAlignment(int col, Qt::Alignment alignment);
     // Keys a row carries but does not show (an entry's ID and its category's ID).
     qint64 key(int row, int slot) const;
     void setKey(int row, int slot, qint64 value);
+    // The first row whose key in slot is value, 0 when none is.
+    int rowOfKey(int slot, qint64 value) const;
 
     // While frozen, changes are gathered and the view is told once when it thaws.
     void freeze();
     void thaw();
 
 private:
+    void beginChange();
+    void endChange();
+    const QStringList& sourceRow(int row) const;
+
     int cols_;
     QList<QStringList> cells_;
     QList<std::array<qint64, 2>> keys_;
     QList<Qt::Alignment> alignment_;
     bool frozen_ = false;
+    std::unique_ptr<RowSource> source_;
+    // Pages of a source's texts, the oldest dropped first: memory stays bounded however
+    // far the list is scrolled or read.
+    mutable QHash<int, QList<QStringList>> pages_;
+    mutable QList<int> pageOrder_;
+    mutable int lastPage_ = -1;
+    mutable QList<QStringList> lastRows_;
 };
 
 } // namespace kotsu

@@ -1,4 +1,5 @@
 #include "common/values.h"
+#include <algorithm>
 
 namespace kotsu {
 
@@ -19,6 +20,13 @@ QString formatAmount(qint64 value) {
 }
 
 QString toHalfWidth(const QString& text) {
+    // Most text is already half width: it is shared, not copied.
+    const auto needsChange = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0xFF01 && u <= 0xFF5E) || u == 0x3000 || u == 0x2212 || u == 0x30FC;
+    };
+    if (std::none_of(text.begin(), text.end(), needsChange))
+        return text;
     QString out = text;
     for (QChar& c : out) {
         const char16_t u = c.unicode();
@@ -136,6 +144,9 @@ QString plainDigits(const QString& text) {
 }
 
 QString dateText(const QDate& date) {
+    // The usual years directly: the locale-aware formatter is slow for a hundred thousand.
+    if (date.isValid() && date.year() >= 1 && date.year() <= 9999)
+        return QString::asprintf("%04d/%02d/%02d", date.year(), date.month(), date.day());
     return date.toString(QStringLiteral("yyyy/MM/dd"));
 }
 

@@ -33,13 +33,22 @@ std::optional<EntryRow> EntryCommands::currentRow() {
         return std::nullopt;
     }
     EntryRow r;
-    r.date = main_.entryCell(row, 1);
-    r.category = main_.entryCell(row, 2);
-    const QString income = main_.entryCell(row, 3);
-    r.amountCell = toYen(income).value_or(0) != 0 ? income : main_.entryCell(row, 4);
-    r.comment = main_.entryCell(row, 5);
     r.entryId = main_.entryId(row);
     r.categoryId = main_.entryCategoryId(row);
+    try {
+        r.date = main_.entryCell(row, 1);
+        r.category = main_.entryCell(row, 2);
+        const QString income = main_.entryCell(row, 3);
+        r.amountCell = toYen(income).value_or(0) != 0 ? income : main_.entryCell(row, 4);
+        r.comment = main_.entryCell(row, 5);
+    } catch (const LedgerError& e) {
+        // The row's texts are read from the ledger; an entry gone from it is not found.
+        if (e.number() == LedgerError::NoCurrentRecord)
+            notFound();
+        else
+            reportLedgerError(main_.window(), e);
+        return std::nullopt;
+    }
     return r;
 }
 

@@ -78,6 +78,29 @@ QString writeFailure(const QSaveFile& file) {
     }
 }
 
+// Every row the entry grid lists, title row first, a block at a time: the grid reads
+// its rows from the ledger as asked, so a long list never sits in memory whole. False
+// when the file takes less than it is given.
+bool writeEntryRows(MainPort& main, QSaveFile& file, int& replaced) {
+    constexpr int Block = 1024;
+    const int count = main.entryRows();
+    for (int first = 0; first < count; first += Block) {
+        QList<QStringList> rows;
+        for (int r = first; r < qMin(count, first + Block); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 6; ++c)
+                cells << main.entryCell(r, c);
+            rows << cells;
+        }
+        int blockReplaced = 0;
+        const QByteArray bytes = toCp932(exportText(rows), &blockReplaced);
+        replaced += blockReplaced;
+        if (file.write(bytes) != bytes.size())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void ExchangeCommands::MnuExp_Click() {
@@ -99,24 +122,24 @@ void ExchangeCommands::MnuExp_Click() {
                           QStringLiteral("保存エラー"));
         return;
     }
-    QList<QStringList> rows;
-    const int count = main_.entryRows();
-    rows.reserve(count);
-    for (int r = 0; r < count; ++r) {
-        QStringList cells;
-        for (int c = 0; c < 6; ++c)
-            cells << main_.entryCell(r, c);
-        rows << cells;
-    }
-    if (count > 1)
-        main_.setEntryCurrent(count - 1, 5);
-    int replaced = 0;
-    const QByteArray bytes = toCp932(exportText(rows), &replaced);
     // Written beside the target and renamed over it only when complete. The explicit flush
     // matters: commit() does not report a short write (a full disk) of buffered data.
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.flush() && file.commit();
+    int replaced = 0;
+    bool written = false;
+    try {
+        written = file.open(QIODevice::WriteOnly) && writeEntryRows(main_, file, replaced);
+    } catch (const LedgerError& e) {
+        file.cancelWriting();
+        MessageBox::error(main_.window(),
+                          QStringLiteral("保存できませんでした！！\n") + japaneseDescription(e),
+                          QStringLiteral("保存エラー"));
+        return;
+    }
+    const int count = main_.entryRows();
+    if (count > 1)
+        main_.setEntryCurrent(count - 1, 5);
+    written = written && file.flush() && file.commit();
     if (!written) {
         MessageBox::error(main_.window(),
                           QStringLiteral("保存できませんでした！！\n") + writeFailure(file),

@@ -5,7 +5,10 @@
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Reset.h"
+#include "ledger/Statement.h"
+#include "ledger/TotalsTable.h"
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <sqlite3.h>
@@ -114,7 +117,8 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
         progress->setStage(QStringLiteral("台帳に書き込んでいます…"),
                            int(old.categories.size() + old.entries.size()));
     int done = 0;
-    resetLedger(db);
+    BulkWrite bulk(db);
+    deleteAllRows(db);
     Recordset categories = db.openTable(QStringLiteral("科目テーブル"));
     QHash<QString, qint64> firstIdOf;
     for (const auto& c : old.categories) {
@@ -133,33 +137,38 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
     categories.update();
     const qint64 unknownId = firstIdOf.value(unknownCategory, lastId(db));
 
-    Recordset entries = db.openTable(QStringLiteral("明細テーブル"));
+    // Values already checked and converted: one prepared insert serves every entry.
+    Statement insert(db, "INSERT INTO 明細テーブル(日付, 科目ID, 金額, コメント) "
+                         "VALUES (?1, ?2, ?3, ?4)");
+    QSet<QString> remarks;
     for (const auto& e : old.entries) {
         const auto at = position(e.category, int(old.categories.size()));
         const qint64 categoryId = at ? firstIdOf.value(old.categories[*at].name) : unknownId;
         const auto income = toYen(e.income);
-        entries.addNew();
-        entries.setValue(QStringLiteral("日付"), e.date);
-        entries.setValue(QStringLiteral("科目ID"), categoryId);
-        entries.setValue(QStringLiteral("金額"),
-                         income && *income > 0 ? *income : *toYen(e.expense));
-        entries.setValue(QStringLiteral("コメント"), e.remark);
-        entries.update();
+        const QDate date = parseDate(e.date);
+        if (!date.isValid())
+            throw LedgerError(LedgerError::TypeConversion,
+                              QStringLiteral("データ型変換エラー: 日付 = '%1'").arg(e.date));
+        insert.bind(1, dateText(date));
+        insert.bind(2, categoryId);
+        insert.bind(3, qint64(income && *income > 0 ? *income : *toYen(e.expense)));
+        insert.bind(4, e.remark);
+        insert.execute();
+        if (!e.remark.isEmpty())
+            remarks.insert(e.remark);
         tick(progress, done);
     }
 
-    QStringList remarks;
-    for (const auto& e : old.entries)
-        if (!e.remark.isEmpty())
-            remarks << e.remark;
-    std::sort(remarks.begin(), remarks.end());
-    remarks.erase(std::unique(remarks.begin(), remarks.end()), remarks.end());
+    // Each distinct comment once, in ascending order of character codes.
+    QStringList phrasesInOrder(remarks.begin(), remarks.end());
+    std::sort(phrasesInOrder.begin(), phrasesInOrder.end());
     Recordset phrases = db.openTable(QStringLiteral("コメントテーブル"));
-    for (const QString& r : remarks) {
+    for (const QString& r : phrasesInOrder) {
         phrases.addNew();
         phrases.setValue(QStringLiteral("コメント名前"), r);
         phrases.update();
     }
+    bulk.finish();
 }
 
 ImportOutcome readOldLedger(const QString& oldFile, OldLedger& out, Progress* progress) {

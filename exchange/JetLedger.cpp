@@ -5,6 +5,7 @@
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Schema.h"
+#include "ledger/TotalsTable.h"
 #include "ui/MessageBox.h"
 #include <QDir>
 #include <QFile>
@@ -206,8 +207,10 @@ LedgerConversion convertJetLedger(const QString& path, Progress* progress) {
                 progress->setStage(QStringLiteral("新しい台帳に書き込んでいます…"), rows);
             int done = 0;
             Transaction t(db);
+            BulkWrite bulk(db);
             for (int i = 0; i < shapes.size(); ++i)
                 copyRows(db, read.tables[i], shapes[i], progress, done);
+            bulk.finish();
             t.commit();
         }
         if (fingerprint(db) != expectedFingerprint(read.tables))

@@ -5,6 +5,7 @@
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Queries.h"
+#include "ledger/Totals.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui/KeyHabits.h"
@@ -186,58 +187,59 @@ void Form5::drawRatio(Surface& s) {
     ratioColumn(s, column, l.incomeAmounts, l.incomeNames, l.incomeCount);
 }
 
+namespace {
+
+// The year of the list date, as the charts of a year take it: its first five characters.
+std::pair<QDate, QDate> yearOf(const QString& prefix) {
+    const QDate from = parseDate(prefix + QStringLiteral("01/01"));
+    const QDate to = parseDate(prefix + QStringLiteral("12/31"));
+    if (!from.isValid() || !to.isValid())
+        throw LedgerError(LedgerError::SyntaxError,
+                          QStringLiteral("日付が不正です: %1").arg(prefix));
+    return {from, to};
+}
+
+} // namespace
+
 void Form5::drawYearByMonth(Surface& s) {
     std::array<std::array<qint64, 12>, 2> months{};
-    const QString y = listYearPrefix();
+    const auto [from, to] = yearOf(listYearPrefix());
     Database db(main_.ledgerPath());
-    const QString signs[2] = {QStringLiteral("+"), QStringLiteral("-")};
-    for (int row = 0; row < 2; ++row) {
-        const QString range = QStringLiteral(" and 日付 Between #") + y +
-                              QStringLiteral("01/01# and #") + y + QStringLiteral("12/31#");
-        walkCounted(db,
-                    QStringLiteral("Select * From 明細クエリ Where 収支 = '") + signs[row] +
-                        QLatin1Char('\'') + range,
-                    QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where  収支 = '") +
-                        signs[row] + QLatin1Char('\'') + range,
-                    [&](Recordset& rs) {
-                        const int month = rs.text(QStringLiteral("日付")).mid(5, 2).toInt() - 1;
-                        if (month >= 0 && month < 12)
-                            months[row][month] += rs.number(QStringLiteral("金額"));
-                    });
-    }
+    // Each category's months, folded into income and expense by its sign.
+    const QHash<qint64, MonthTotals> totals = monthTotalsByCategory(db, from, to);
+    walkCounted(
+        db, QStringLiteral("Select * From 科目テーブル"),
+        QStringLiteral("Select count(ID) as reccnt From 科目テーブル"), [&](Recordset& rs) {
+            const QString sign = rs.text(QStringLiteral("収支"));
+            const int row = sign == QLatin1String("+") ? 0 : sign == QLatin1String("-") ? 1 : -1;
+            const auto t = totals.constFind(rs.number(QStringLiteral("id")));
+            if (row < 0 || t == totals.constEnd())
+                return;
+            for (int m = 0; m < 12; ++m)
+                months[row][m] += (*t)[m];
+        });
     db.close();
     monthlyBalanceChart(s, Placement{}, months, monthLabels(), QStringLiteral("収入"),
                         QStringLiteral("支出"));
 }
 
 void Form5::drawCategoriesByMonth(Surface& s) {
-    QStringList ids, names;
-    const QString y = listYearPrefix();
+    QStringList names;
+    QList<qint64> ids;
+    const auto [from, to] = yearOf(listYearPrefix());
     Database db(main_.ledgerPath());
     walkCounted(db, QStringLiteral("Select * From 科目テーブル"),
                 QStringLiteral("Select count(ID) as reccnt From 科目テーブル"), [&](Recordset& rs) {
-                    ids << rs.text(QStringLiteral("id"));
+                    ids << rs.number(QStringLiteral("id"));
                     names << rs.text(QStringLiteral("科目名前"));
                 });
-    QList<std::array<qint64, 12>> table(ids.size(), std::array<qint64, 12>{});
-    QHash<qint64, int> indexOf;
-    for (int j = 0; j < ids.size(); ++j)
-        indexOf.insert(ids[j].toLongLong(), j);
-    // One grouped query for the year gives every category's monthly sum; months without
-    // entries stay 0, as the paired count would have made them.
-    Recordset rs =
-        db.openRecordset(QStringLiteral("Select 科目ID, substr(日付, 6, 2) as 月, sum(金額) as "
-                                        "reccnt From 明細テーブル Where 日付 "
-                                        "Between #") +
-                         y + QStringLiteral("01/01# and #") + y +
-                         QStringLiteral("12/31# Group by 科目ID, substr(日付, 6, 2)"));
-    for (; !rs.atEnd(); rs.moveNext()) {
-        const auto j = indexOf.find(rs.number(QStringLiteral("科目ID")));
-        const int t = rs.text(QStringLiteral("月")).toInt() - 1;
-        if (j != indexOf.end() && t >= 0 && t < 12)
-            table[*j][t] = rs.number(QStringLiteral("reccnt"));
-    }
+    // Months without entries stay 0, as the paired count would have made them.
+    const QHash<qint64, MonthTotals> totals = monthTotalsByCategory(db, from, to);
     db.close();
+    QList<std::array<qint64, 12>> table;
+    table.reserve(ids.size());
+    for (qint64 id : ids)
+        table << totals.value(id, MonthTotals{});
     categoryTrendChart(s, Placement{}, table, names, monthLabels());
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 #include "graph/Surface.h"
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
+#include <memory>
+#include <optional>
 
 namespace kotsu {
 
@@ -22,15 +26,24 @@ public:
     void box(double x1, double y1, double x2, double y2) override;
     void clear() override;
 
-    const QImage& image() const { return image_; }
+    // The drawing so far: a painter still open on it is closed first.
+    const QImage& image() const;
     static QColor toColor(quint32 bgr);
 
 private:
     double px(double v) const { return scaleMode_ == Twips ? v / 15.0 : v; }
     double unit(double pixels) const { return scaleMode_ == Twips ? pixels * 15.0 : pixels; }
+    // One painter for a whole chart: opening one per primitive cost more than the drawing.
+    QPainter& painter();
+    const QFontMetricsF& metrics() const;
 
     QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
     QFont font_;
+    mutable std::optional<QFontMetricsF> metrics_;
+    // The box filled last, while nothing else has been drawn since.
+    QRect lastBox_;
+    quint32 lastBoxColour_ = 0;
     quint32 colour_ = 0;
     int scaleMode_ = Pixels;
 };

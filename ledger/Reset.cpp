@@ -1,12 +1,19 @@
 #include "ledger/Reset.h"
 #include "ledger/Database.h"
+#include "ledger/TotalsTable.h"
 
 namespace kotsu {
 
-void resetLedger(Database& db) {
+void deleteAllRows(Database& db) {
     // Entries go before categories, so no entry ever points at a deleted category.
     db.exec(QStringLiteral("DELETE FROM コメントテーブル; DELETE FROM 明細テーブル; "
                            "DELETE FROM 科目テーブル;"));
+}
+
+void resetLedger(Database& db) {
+    BulkWrite bulk(db);
+    deleteAllRows(db);
+    bulk.finish();
 }
 
 void resetLedger(const QString& path) {

@@ -9,4 +9,7 @@ class Database;
 void resetLedger(Database& db);
 void resetLedger(const QString& path);
 
+// The same inside the caller's BulkWrite, which counts the totals when it finishes.
+void deleteAllRows(Database& db);
+
 } // namespace kotsu

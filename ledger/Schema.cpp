@@ -1,6 +1,7 @@
 #include "ledger/Schema.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
+#include "ledger/Upgrade.h"
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -62,6 +63,7 @@ void createLedger(const QString& path) {
         Database db(temp);
         Transaction t(db);
         db.exec(QString::fromUtf8(schemaSql));
+        upgradeSchema(db, 1);
         db.exec(QStringLiteral("PRAGMA user_version=%1").arg(LedgerVersion));
         t.commit();
     }
@@ -98,6 +100,7 @@ void ensureLedger(const QString& path) {
     if (!QFileInfo::exists(path))
         createLedger(path);
     checkLedger(path);
+    upgradeLedger(path);
 }
 
 } // namespace kotsu

@@ -3,11 +3,11 @@
 
 namespace kotsu {
 
-constexpr int LedgerVersion = 1;
+constexpr int LedgerVersion = 2;
 
 // Makes sure the file at path is a ledger this program can use. A missing file is created
 // complete or not at all; anything else that is wrong raises LedgerError and leaves the
-// file as it was.
+// file as it was. An older ledger is upgraded in one transaction.
 void ensureLedger(const QString& path);
 
 // Creates an empty ledger at path, complete or not at all.

@@ -4,6 +4,7 @@
 // gives, without a query per category.
 #include <QDate>
 #include <QHash>
+#include <array>
 
 namespace kotsu {
 
@@ -14,10 +15,16 @@ struct SignTotals {
     qint64 expense = 0;
 };
 
-// Income and expense of all dates, over entries whose category exists.
+// Income and expense of all dates, over entries whose category exists: from the running
+// totals, whatever the size of the ledger.
 SignTotals allTimeTotals(Database& db);
 
 // Sum of each category's entries in the period; categories without entries are absent.
 QHash<qint64, qint64> periodTotalsByCategory(Database& db, const QDate& from, const QDate& to);
+
+// Sum of each category's entries per month (index 0 January) of the period, which lies
+// within one year; categories without entries are absent.
+using MonthTotals = std::array<qint64, 12>;
+QHash<qint64, MonthTotals> monthTotalsByCategory(Database& db, const QDate& from, const QDate& to);
 
 } // namespace kotsu

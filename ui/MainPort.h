@@ -29,6 +29,8 @@ public:
     // Grids: row 0 is the title row; the current row is what a command acts on.
     virtual int entryRows() const = 0;
     virtual int entryRow() const = 0;
+    // An entry row's texts are read from the ledger when they are not at hand: a failure
+    // raises LedgerError (NoCurrentRecord when the entry is gone).
     virtual QString entryCell(int row, int col) const = 0;
     virtual void setEntryCurrent(int row, int col) = 0;
     // The IDs behind an entry row: its entry and its category.

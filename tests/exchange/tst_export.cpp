@@ -208,6 +208,36 @@ private slots:
         QVERIFY(MessageBox::log().last().text.contains("1文字"));
         QVERIFY(readAll(path).contains(",?"));
     }
+
+    void menuExport_longYear_writesEveryRowOfTheEntryView() {
+        MainFixture f;
+        const qint64 pay = f.ledger.addCategory("給与", "+");
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        {
+            Database db(f.ledger.path);
+            Transaction t(db);
+            Recordset rs = db.openTable("明細テーブル");
+            for (int i = 0; i < 2500; ++i) {
+                rs.addNew();
+                rs.setValue("日付", QDate(2005, 1, 1).addDays(i % 365));
+                rs.setValue("科目ID", i % 5 ? food : pay);
+                rs.setValue("金額", 1000 + i);
+                rs.setValue("コメント", i % 11 ? QStringLiteral("昼食%1").arg(i) : "a,\"b\"");
+                rs.update();
+            }
+            t.commit();
+        }
+        Form1& m = f.open();
+        f.search("y2005/03/07");
+        const QString path = f.ledger.dir.filePath("year.csv");
+        FileDialog::pushFileName(path);
+        m.MnuExp->trigger();
+        QList<QStringList> expected = {f.entryRow(0)};
+        for (QStringList row : f.ledger.listRows("日付 Between #2005/01/01# and #2005/12/31#"))
+            expected << row.mid(0, 6);
+        QCOMPARE(expected.size(), 2501);
+        QCOMPARE(readAll(path), toCp932(exportText(expected)));
+    }
 };
 
 QTEST_MAIN(TestExport)

@@ -1,5 +1,6 @@
 #pragma once
 // A ledger in a temporary folder, with quick ways to fill and inspect it.
+#include "common/values.h"
 #include "ledger/Database.h"
 #include "ledger/Operations.h"
 #include "ledger/Queries.h"
@@ -59,6 +60,39 @@ public:
 
     qint64 count(const QString& table) {
         return scalar(QStringLiteral("Select count(ID) as RecCnt From ") + table);
+    }
+
+    // Rows in which the running totals and a count of the entries differ: 0 when exact.
+    qint64 totalsDrift() {
+        const QString recount =
+            QStringLiteral("Select 科目ID, count(ID), sum(金額) From 明細テーブル Group by 科目ID");
+        const QString kept = QStringLiteral("Select 科目ID, 件数, 合計金額 From 科目集計テーブル");
+        return scalar(QStringLiteral("Select count(*) as RecCnt From (") + recount +
+                      QStringLiteral(" Except ") + kept + QStringLiteral(")")) +
+               scalar(QStringLiteral("Select count(*) as RecCnt From (") + kept +
+                      QStringLiteral(" Except ") + recount + QStringLiteral(")"));
+    }
+
+    // The texts of every row an entry list of this condition shows, read the long way
+    // through the entry view (the two IDs last), as the grid once filled them all at once.
+    QList<QStringList> listRows(const QString& where) {
+        Database db(path);
+        Recordset rs = db.openRecordset(QStringLiteral("Select * From 明細クエリ Where ") + where +
+                                        QStringLiteral(" Order by 日付,科目ID Asc"));
+        QList<QStringList> out;
+        for (int r = 1; !rs.atEnd(); rs.moveNext(), ++r) {
+            const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
+            const bool income = rs.text(QStringLiteral("収支")) == QLatin1String("+");
+            out << QStringList{QString::number(r),
+                               rs.text(QStringLiteral("日付")),
+                               rs.text(QStringLiteral("科目名前")),
+                               income ? amount : QStringLiteral("0"),
+                               income ? QStringLiteral("0") : amount,
+                               rs.text(QStringLiteral("コメント")),
+                               rs.text(QStringLiteral("ID")),
+                               rs.text(QStringLiteral("科目ID"))};
+        }
+        return out;
     }
 
     QStringList column(const QString& jetSql, const QString& field) {

@@ -1,0 +1,35 @@
+#include "app/EntryRows.h"
+#include "common/values.h"
+#include "ledger/Database.h"
+
+namespace kotsu {
+
+EntryRows::EntryRows(const QString& ledgerPath, PeriodList list)
+    : ledgerPath_(ledgerPath), list_(std::move(list)) {}
+
+qint64 EntryRows::key(int index, int slot) const {
+    if (index < 0 || index >= list_.count())
+        return 0;
+    return slot == 0 ? list_.id(index) : list_.categoryId(index);
+}
+
+QList<QStringList> EntryRows::texts(int first, int n) const {
+    Database db(ledgerPath_);
+    const QList<EntryTexts> entries = list_.texts(db, first, n);
+    QList<QStringList> out;
+    out.reserve(entries.size());
+    int r = first;
+    for (const EntryTexts& e : entries) {
+        const QString amount = formatAmount(e.amount);
+        const bool income = e.sign == QLatin1String("+");
+        out << QStringList{QString::number(++r),
+                           e.date,
+                           e.category,
+                           income ? amount : QStringLiteral("0"),
+                           income ? QStringLiteral("0") : amount,
+                           e.comment};
+    }
+    return out;
+}
+
+} // namespace kotsu

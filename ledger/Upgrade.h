@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+class Database;
+
+// What the later versions add to a ledger of fromVersion, inside the caller's transaction.
+void upgradeSchema(Database& db, int fromVersion);
+
+// An older ledger is brought up to LedgerVersion in one transaction, all or nothing; the
+// totals' triggers are put back if something took them away. A newer ledger is left alone.
+void upgradeLedger(const QString& path);
+
+} // namespace kotsu
