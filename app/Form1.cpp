@@ -48,6 +48,12 @@ QLabel* valueLabel(QWidget* parent, const char* name, int minWidth) {
     return l;
 }
 
+// A list keeps the width the window gives it, as the old form's did; its drop-down still
+// shows every name whole. Measuring hundreds of names for the box would slow each start.
+void fixedWidthList(QComboBox* list) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
+
 QLabel* caption(QWidget* parent, const QString& text) {
     return new QLabel(text, parent);
 }
@@ -112,6 +118,7 @@ void Form1::buildRegistrationBand(QWidget* host) {
     Cmb登録科目 = new QComboBox(band);
     Cmb登録科目->setObjectName(QStringLiteral("Cmb登録科目"));
     Cmb登録科目->setMinimumWidth(1530 / 15);
+    fixedWidthList(Cmb登録科目);
     Txt登録金額 = new QLineEdit(band);
     Txt登録金額->setObjectName(QStringLiteral("Txt登録金額"));
     Txt登録金額->setMaxLength(10);
@@ -125,6 +132,7 @@ void Form1::buildRegistrationBand(QWidget* host) {
     // Phrases are suggestions in the list only: a completer would rewrite what was typed.
     Cmb登録コメント->setCompleter(nullptr);
     Cmb登録コメント->setMinimumWidth(2500 / 15);
+    fixedWidthList(Cmb登録コメント);
     Cmb登録 = new QPushButton(QStringLiteral("登録(&S)"), band);
     Cmb登録->setObjectName(QStringLiteral("Cmb登録"));
     row->addWidget(Label2[0]);
@@ -158,6 +166,7 @@ void Form1::buildListBand(QWidget* host) {
     Cmb明細科目 = new QComboBox(band);
     Cmb明細科目->setObjectName(QStringLiteral("Cmb明細科目"));
     Cmb明細科目->setMinimumWidth(1530 / 15);
+    fixedWidthList(Cmb明細科目);
     Command2 = new QPushButton(QStringLiteral("検索(&F)"), band);
     Command2->setObjectName(QStringLiteral("Command2"));
     // Alt+F belongs to the ﾌｧｲﾙ menu, as menus win over buttons where this program comes
