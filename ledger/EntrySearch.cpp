@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace kotsu {
 
@@ -67,23 +68,17 @@ template <typename Make> int intern(ByBytes& seen, std::string_view key, Make&& 
     return index;
 }
 
-// Chronological ranks of the distinct date texts: texts that are no date sort oldest.
-QList<int> dateRanks(const QStringList& dates) {
-    QList<int> order(dates.size());
-    for (int i = 0; i < order.size(); ++i)
-        order[i] = i;
-    QList<QDate> parsed;
-    for (const QString& d : dates)
-        parsed << parseDate(d);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        if (parsed[a] != parsed[b])
-            return parsed[a] < parsed[b];
-        return dates[a] < dates[b];
-    });
-    QList<int> rank(dates.size());
-    for (int r = 0; r < order.size(); ++r)
-        rank[order[r]] = r;
-    return rank;
+// YYYYMMDD of a stored date text, for ordering; a text that is no date sorts oldest.
+int dateKey(std::string_view b) {
+    const QDate d = parseDate(text(b));
+    return d.isValid() ? d.year() * 10000 + d.month() * 100 + d.day() : 0;
+}
+
+// Newer first: the later date, then the larger ID.
+bool newer(const FoundEntry& a, const FoundEntry& b) {
+    if (a.dateKey != b.dateKey)
+        return a.dateKey > b.dateKey;
+    return a.id > b.id;
 }
 
 } // namespace
@@ -95,10 +90,14 @@ EntrySearchResult searchEntries(Database& db, const QStringList& words,
         return result;
     result.categories = readCategories(db);
 
-    // Few distinct comments stand behind many entries: each is folded and matched once.
+    // Few distinct comments (and dates) stand behind many entries: each is folded, matched
+    // or read once. Only the newest rows to be listed are kept, whatever the number of matches.
     ByBytes commentIndex;
     ByBytes dateIndex;
-    QList<FoundEntry> found;
+    std::vector<int> keyOfDate;
+    std::vector<FoundEntry> kept; // a heap whose top is the oldest row kept
+    const size_t room = size_t(qMax(0, limit));
+    kept.reserve(qMin<size_t>(room, 4096));
     Statement st = prepare(db, "SELECT ID, 日付, 科目ID, 金額, コメント FROM 明細テーブル");
     sqlite3_stmt* s = st.get();
     while (next(db, s)) {
@@ -117,30 +116,30 @@ EntrySearchResult searchEntries(Database& db, const QStringList& words,
         });
         if (comment < 0)
             continue;
-        const int date = intern(dateIndex, bytes(s, 1), [&] {
-            result.dates << text(bytes(s, 1));
-            return int(result.dates.size() - 1);
-        });
         const qint64 amount = sqlite3_column_int64(s, 3);
         if (cat->sign == QLatin1String("+"))
             result.income += amount;
         else if (cat->sign == QLatin1String("-"))
             result.expense += amount;
-        found.append({sqlite3_column_int64(s, 0), category, amount, date, comment});
+        ++result.matched;
+        const int date = intern(dateIndex, bytes(s, 1), [&] {
+            result.dates << text(bytes(s, 1));
+            keyOfDate.push_back(dateKey(bytes(s, 1)));
+            return int(result.dates.size() - 1);
+        });
+        const FoundEntry e{sqlite3_column_int64(s, 0), category, amount, date, comment,
+                           keyOfDate[size_t(date)]};
+        if (kept.size() < room) {
+            kept.push_back(e);
+            std::push_heap(kept.begin(), kept.end(), newer);
+        } else if (room > 0 && newer(e, kept.front())) {
+            std::pop_heap(kept.begin(), kept.end(), newer);
+            kept.back() = e;
+            std::push_heap(kept.begin(), kept.end(), newer);
+        }
     }
-    result.matched = found.size();
-
-    const QList<int> rank = dateRanks(result.dates);
-    const auto newerFirst = [&rank](const FoundEntry& a, const FoundEntry& b) {
-        if (a.date != b.date)
-            return rank[a.date] > rank[b.date];
-        return a.id > b.id;
-    };
-    const qsizetype shown = qMin(found.size(), qsizetype(qMax(0, limit)));
-    std::nth_element(found.begin(), found.begin() + shown, found.end(), newerFirst);
-    std::sort(found.begin(), found.begin() + shown, newerFirst);
-    found.resize(shown);
-    result.entries = std::move(found);
+    std::sort_heap(kept.begin(), kept.end(), newer);
+    result.entries = QList<FoundEntry>(kept.begin(), kept.end());
     return result;
 }
 

@@ -17,6 +17,7 @@ struct FoundEntry {
     qint64 amount = 0;
     int date = 0;    // index into EntrySearchResult::dates
     int comment = 0; // index into EntrySearchResult::comments
+    int dateKey = 0; // YYYYMMDD, for ordering
 };
 
 struct FoundCategory {
