@@ -4,6 +4,7 @@
 #include "dialogs/Form7.h"
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
+#include "support/Keys.h"
 #include "support/MainFixture.h"
 #include <QHeaderView>
 #include <QListWidget>
@@ -13,25 +14,7 @@
 #include <QTest>
 
 using namespace kotsu;
-using kotsu::test::MainFixture;
-using kotsu::test::whenModal;
-
-namespace {
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-void type(const QString& text) {
-    QTest::keyClicks(focused(), text);
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QVERIFY2(focused(), "no widget has the keyboard focus");
-    QTest::keyClick(focused(), key, modifiers);
-}
-
-} // namespace
+using namespace kotsu::test;
 
 class TestKeyboard : public QObject {
     Q_OBJECT

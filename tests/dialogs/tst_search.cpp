@@ -2,6 +2,7 @@
 #include "common/SearchFold.h"
 #include "dialogs/Form9.h"
 #include "dialogs/FoundEntriesModel.h"
+#include "support/Keys.h"
 #include "support/MainFixture.h"
 #include <QFile>
 #include <QInputMethodEvent>
@@ -10,19 +11,12 @@
 #include <QTest>
 
 using namespace kotsu;
+using kotsu::test::focused;
 using kotsu::test::MainFixture;
+using kotsu::test::press;
 using kotsu::test::whenModal;
 
 namespace {
-
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QVERIFY2(focused(), "no widget has the keyboard focus");
-    QTest::keyClick(focused(), key, modifiers);
-}
 
 // Japanese text arrives from the input method as a committed string.
 void commit(const QString& text) {

@@ -1,0 +1,21 @@
+#pragma once
+// Keys as a user presses them: always to whatever holds the keyboard focus.
+#include <QApplication>
+#include <QTest>
+
+namespace kotsu::test {
+
+inline QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+inline void type(const QString& text) {
+    QTest::keyClicks(focused(), text);
+}
+
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QVERIFY2(focused(), "no widget has the keyboard focus");
+    QTest::keyClick(focused(), key, modifiers);
+}
+
+} // namespace kotsu::test
