@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/EntryRows.h"
 #include "common/values.h"
 #include "ledger/Database.h"

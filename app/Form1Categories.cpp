@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The category summary band: FLx科目, the category lists, the budget comparison.
 #include "app/FlexGrid.h"
 #include "app/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comment phrase lists of the registration band and of the entry editor.
 #include "app/Form1.h"
 #include "dialogs/Form3.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry list band: Flx明細 and the period and balance totals.
 #include "app/EntryRows.h"
 #include "app/FlexGrid.h"

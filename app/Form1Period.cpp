@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list band: period choice, search, and the grids' popup menus.
 #include "app/FlexGrid.h"
 #include "app/Form1.h"

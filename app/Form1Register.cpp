@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registration band: a new entry, and its date through the calendar.
 #include "app/Form1.h"
 #include "common/values.h"

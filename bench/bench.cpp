@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the real windows on a large generated ledger and sets each figure beside the
 // least work SQLite itself needs for the same result.
 #include "app/FlexGrid.h"

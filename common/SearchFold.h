@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text as a Japanese user compares it when looking for a word: widths, letter case and the
 // two kana scripts do not matter; distinct kanji stay distinct.

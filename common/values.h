@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Value helpers every module shares: amounts, the numeric test, date text.
 #include <QDate>

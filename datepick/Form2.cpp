@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datepick/Form2.h"
 #include "common/values.h"
 #include "datepick/DateMod.h"

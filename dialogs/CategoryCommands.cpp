@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/CategoryCommands.h"
 #include "common/values.h"
 #include "dialogs/Form4.h"

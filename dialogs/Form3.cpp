@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form3.h"
 #include "common/values.h"
 #include "datepick/Form2.h"

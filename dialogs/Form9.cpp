@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form9.h"
 #include "common/SearchFold.h"
 #include "common/values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/Cp932.h"
 #include <cerrno>
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ExchangeCommands.h"
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"

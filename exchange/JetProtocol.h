@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Jet reader child hands back over its pipe, and how it ends.
 #include <QDataStream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/Form5.h"
 #include "common/values.h"
 #include "graph/ChartIcons.h"

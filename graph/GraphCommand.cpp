@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph/GraphCommand.h"
 #include "graph/Form5.h"
 #include "ui/MainPort.h"

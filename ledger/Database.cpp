@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Database.h"
 #include "ledger/JetLike.h"
 #include "ledger/JetSql.h"

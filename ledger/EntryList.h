@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entry list of a period, read as the grid needs it: first which entries and what
 // they add up to, from the index alone; then the texts of the rows on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entries found by their comment over all dates. Only reads; what was typed never reaches
 // SQL: the comments are read and matched here.

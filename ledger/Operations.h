@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes shared by registration, the entry editor and the import.
 #include <QString>

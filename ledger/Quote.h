@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The only way values enter statement text: a quote inside a value never ends it.
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Schema.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"

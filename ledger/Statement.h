@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A prepared statement of the layer's own SQL, its values bound, never spliced into it:
 // for the reads that step through many rows and keep only numbers.

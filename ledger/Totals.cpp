@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Totals.h"
 #include "common/values.h"
 #include "ledger/Database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Grouped totals: one query each where the windows need a figure per category or sign.
 // They give exactly what a null-safe sum per category or per sign over the entry view

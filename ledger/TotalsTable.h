@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running totals per category (count and sum of 金額) over every entry, kept exact by
 // triggers inside the same transactions as the writes, so all-time figures cost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kotsu-jet-reader FILE TABLE...
 // Reads whole tables of a Jet (Access) database and writes them to standard output for
 // the program, which runs this in a child process so that a damaged file can crash or

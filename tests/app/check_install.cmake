@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix, then checks the layout the installed program
 # relies on and validates its desktop entry as the desktop's menus will read it.
 file(REMOVE_RECURSE "${PREFIX}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long entry list is read from the ledger as it is shown: what it shows, exports and
 // acts on must be exactly the rows of the entry view, however far it is scrolled or read.
 #include "ledger/LedgerError.h"

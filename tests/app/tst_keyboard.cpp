@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard as a user meets it: every step is a key sent to whatever has the focus.
 #include "datepick/Form2.h"
 #include "dialogs/Form3.h"

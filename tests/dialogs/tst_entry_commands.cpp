@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datepick/Form2.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form7.h"

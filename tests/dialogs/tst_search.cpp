@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding entries by their comment: the folding, then the dialog as keys drive it.
 #include "common/SearchFold.h"
 #include "dialogs/Form9.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/JetLedger.h"
 #include "exchange/JetReader.h"
 #include "support/JetWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a recorded chart back as a user reads the picture: values against the scale, and
 // whether anything plotted leaves the frame.

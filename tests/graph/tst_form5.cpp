@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartReading.h"
 #include "graph/Form5.h"
 #include "graph/GraphMod.h"

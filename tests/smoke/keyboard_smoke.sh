@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program under a virtual X server, driven by real key presses: an entry typed
 # from the start focus, the file menu by Alt+F, exit by its access key. Exit 77: skipped.
 #   keyboard_smoke.sh PROGRAM

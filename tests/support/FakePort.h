@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window stand-in for the calendar: Tag and the date labels, nothing else.
 #include "ui/MainPort.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes small Jet 4 (Access 2000) database files for tests: tables of text, long
 // integer, 16-bit integer, double and date columns, NULLs included. Enough of the format

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys as a user presses them: always to whatever holds the keyboard focus.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real main window over a temporary ledger, with scripted message boxes and clock.
 #include "app/FlexGrid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A ledger in a temporary folder, with quick ways to fill and inspect it.
 #include "common/values.h"
