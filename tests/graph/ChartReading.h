@@ -3,7 +3,7 @@
 // Reads a recorded chart back as a user reads the picture: values against the scale, and
 // whether anything plotted leaves the frame.
 #include "graph/GraphMod.h"
-#include "graph/Surface.h"
+#include "support/RecordingSurface.h"
 #include <QTest>
 
 namespace kotsu::test {

@@ -2,7 +2,7 @@
 #include "ChartReading.h"
 #include "graph/GraphMod.h"
 #include "graph/MathMod.h"
-#include "graph/Surface.h"
+#include "support/RecordingSurface.h"
 #include <QTest>
 
 using namespace kotsu;

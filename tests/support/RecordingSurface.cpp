@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "graph/Surface.h"
+#include "support/RecordingSurface.h"
 
-namespace kotsu {
+namespace kotsu::test {
 
 void RecordingSurface::print(const QString& text) {
     calls.append({Op::Print, CurrentX, CurrentY, CurrentX, CurrentY, colour_, text});
@@ -31,4 +31,4 @@ QList<RecordingSurface::Call> RecordingSurface::of(Op op) const {
     return out;
 }
 
-} // namespace kotsu
+} // namespace kotsu::test
