@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Reset.h"
 #include "ledger/Database.h"
+#include "ledger/FixedEntries.h"
 #include "ledger/TotalsTable.h"
 
 namespace kotsu {
 
 void deleteAllRows(Database& db) {
+    deleteAllFixedEntries(db);
     // Entries go before categories, so no entry ever points at a deleted category.
     db.exec(QStringLiteral("DELETE FROM コメントテーブル; DELETE FROM 明細テーブル; "
                            "DELETE FROM 科目テーブル;"));

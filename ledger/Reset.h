@@ -6,7 +6,7 @@ namespace kotsu {
 
 class Database;
 
-// Deletes every row of the three tables, all or nothing. IDs go on growing afterwards.
+// Deletes every row of the tables, all or nothing. IDs go on growing afterwards.
 void resetLedger(Database& db);
 void resetLedger(const QString& path);
 

@@ -4,7 +4,7 @@
 
 namespace kotsu {
 
-constexpr int LedgerVersion = 2;
+constexpr int LedgerVersion = 3;
 
 // Makes sure the file at path is a ledger this program can use. A missing file is created
 // complete or not at all; anything else that is wrong raises LedgerError and leaves the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Upgrade.h"
 #include "ledger/Database.h"
+#include "ledger/FixedEntries.h"
 #include "ledger/Schema.h"
 #include "ledger/TotalsTable.h"
 
@@ -25,6 +26,8 @@ void upgradeSchema(Database& db, int fromVersion) {
                                "明細テーブル(日付, 科目ID, ID, 金額, コメント);"
                                "DROP INDEX IF EXISTS 明細_日付_科目;"));
     }
+    if (fromVersion < 3)
+        createFixedEntryTables(db);
 }
 
 void upgradeLedger(const QString& path) {
