@@ -59,20 +59,4 @@ QByteArray toCp932(const QString& text, int* replaced) {
     return out;
 }
 
-QString fromCp932(const QByteArray& bytes) {
-    Converter conv("UTF-8", "CP932");
-    QByteArray in = bytes;
-    QByteArray out(in.size() * 3 + 16, '\0');
-    char* src = in.data();
-    size_t srcLeft = size_t(in.size());
-    char* dst = out.data();
-    size_t dstLeft = size_t(out.size());
-    while (srcLeft > 0 && iconv(conv.cd, &src, &srcLeft, &dst, &dstLeft) == size_t(-1)) {
-        ++src;
-        --srcLeft;
-    }
-    out.truncate(int(dst - out.data()));
-    return QString::fromUtf8(out);
-}
-
 } // namespace kotsu

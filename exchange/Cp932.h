@@ -8,6 +8,5 @@ namespace kotsu {
 // Text in the Windows Japanese code page. A character it cannot hold becomes "?", and
 // replaced counts them, so nothing is lost silently.
 QByteArray toCp932(const QString& text, int* replaced = nullptr);
-QString fromCp932(const QByteArray& bytes);
 
 } // namespace kotsu

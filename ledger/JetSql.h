@@ -10,9 +10,9 @@ struct TranslatedSql {
     QString source; // the table or view after the first From (or the Update target)
 };
 
-// Accepts the forms the program composes: #Y/M/D# dates, text in ' or " with doubled
-// inner quotes, Like, Between, aggregates with aliases, Order by, one Update, any letter
-// case. Anything else (statement separators, comments, brackets) is refused.
+// Accepts the forms the program composes: text in ' with doubled inner quotes, numbers,
+// aggregates with aliases, Order by, one Update, any letter case. Anything else
+// (statement separators, comments, brackets, other quotes) is refused.
 TranslatedSql translateJetSql(const QString& jet);
 
 } // namespace kotsu

@@ -26,14 +26,6 @@ bool categoryExists(Database& db, qint64 id) {
                          sql::number(id)) > 0;
 }
 
-std::optional<qint64> categoryIdByName(Database& db, const QString& name) {
-    Recordset rs = db.openRecordset(
-        QStringLiteral("Select ID From 科目テーブル Where 科目名前 = ") + sql::text(name));
-    if (rs.atEnd())
-        return std::nullopt;
-    return rs.number(QStringLiteral("id"));
-}
-
 void appendEntry(Database& db, const QString& date, qint64 categoryId, qint32 amount,
                  const QString& comment) {
     Recordset rs = db.openTable(QStringLiteral("明細テーブル"));

@@ -2,7 +2,6 @@
 #pragma once
 // Writes shared by registration, the entry editor and the import.
 #include <QString>
-#include <optional>
 
 namespace kotsu {
 
@@ -12,9 +11,6 @@ class Database;
 void addPhraseIfNew(Database& db, const QString& comment);
 
 bool categoryExists(Database& db, qint64 id);
-
-// The ID of the first category of that name.
-std::optional<qint64> categoryIdByName(Database& db, const QString& name);
 
 void appendEntry(Database& db, const QString& date, qint64 categoryId, qint32 amount,
                  const QString& comment);

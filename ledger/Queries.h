@@ -28,8 +28,4 @@ qint64 walkCounted(Database& db, const QString& rowsSql, const QString& countSql
     return walkCounted(db, rowsSql, countSql, visit, [](qint64) {});
 }
 
-// A sum paired with a count of the same condition: 0, never null, when nothing is counted.
-qint64 nullSafeSum(Database& db, const QString& sumSql, const QString& countSql,
-                   const QString& field = QStringLiteral("sumkin"));
-
 } // namespace kotsu

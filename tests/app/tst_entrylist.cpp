@@ -60,7 +60,7 @@ private slots:
         MainFixture f;
         const Ids c = fill(f);
         Form1& m = f.open();
-        const QString year = "日付 Between #2005/01/01# and #2005/12/31#";
+        const QString year = "日付 Between '2005/01/01' and '2005/12/31'";
         for (const auto& [filter, where] :
              {std::pair<QString, QString>{{}, year},
               {"雑費*", year + " and 科目ID = " + sql::number(c.star)}}) {
@@ -88,7 +88,7 @@ private slots:
         Form1& m = f.open();
         f.search("y2005/03/07");
         const QList<QStringList> listed =
-            f.ledger.listRows("日付 Between #2005/01/01# and #2005/12/31#");
+            f.ledger.listRows("日付 Between '2005/01/01' and '2005/12/31'");
         // A new entry among them moves no listed row until the next reload.
         f.ledger.addEntry("2005/02/01", c.pay, 777, "後から");
         for (int r = 1; r <= listed.size(); r += 41)

@@ -36,7 +36,6 @@ private slots:
         int replaced = -1;
         QCOMPARE(toCp932("a𠮷b€", &replaced), QByteArray("a?b?"));
         QCOMPARE(replaced, 2);
-        QCOMPARE(fromCp932(toCp932("食費、ｶﾀｶﾅ")), QString("食費、ｶﾀｶﾅ"));
     }
 
     void exportLine_followsTheGridTexts_data() {
@@ -234,7 +233,7 @@ private slots:
         FileDialog::pushFileName(path);
         m.MnuExp->trigger();
         QList<QStringList> expected = {f.entryRow(0)};
-        for (QStringList row : f.ledger.listRows("日付 Between #2005/01/01# and #2005/12/31#"))
+        for (QStringList row : f.ledger.listRows("日付 Between '2005/01/01' and '2005/12/31'"))
             expected << row.mid(0, 6);
         QCOMPARE(expected.size(), 2501);
         QCOMPARE(readAll(path), toCp932(exportText(expected)));

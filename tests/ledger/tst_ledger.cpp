@@ -2,6 +2,7 @@
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ledger/Reset.h"
+#include "ledger/Totals.h"
 #include "support/TestLedger.h"
 #include <QCryptographicHash>
 #include <QFile>
@@ -26,9 +27,7 @@ private slots:
         Database db(l.path);
         QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細テーブル"), 0);
         QCOMPARE(readCount(db, "select count(コメント名前) as RecCnt from コメントテーブル"), 0);
-        QCOMPARE(nullSafeSum(db, "Select sum(金額) as SumKin From 明細クエリ Where 収支 = '+'",
-                             "Select count(金額) as SumKin From 明細クエリ Where 収支 = '+'"),
-                 0);
+        QCOMPARE(allTimeTotals(db).income, 0);
         Recordset sum =
             db.openRecordset("Select sum(金額) as SumKin From 明細クエリ Where 収支 = '-'");
         QVERIFY(sum.isNull("sumkin")); // why every sum is paired with a count
@@ -56,62 +55,12 @@ private slots:
         l.addCategory("other", "-");
         l.addEntry("2005/03/07", cat, 100, tricky);
         Database db(l.path);
-        QCOMPARE(categoryIdByName(db, tricky), std::optional<qint64>(cat));
         QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 = " +
                                    sql::text(tricky) + " and コメント = " + sql::text(tricky)),
                  1);
-        QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like " +
-                                   sql::likePattern(tricky)),
-                 1);
-        QVERIFY(!categoryIdByName(db, "O'Neil").has_value());
-    }
-
-    void like_usesCategoryNamesAsWildcardPatterns() {
-        TestLedger l;
-        const qint64 a = l.addCategory("雑費*", "-");
-        const qint64 b = l.addCategory("雑費その他", "-");
-        const qint64 c = l.addCategory("食費", "-");
-        for (qint64 id : {a, b, c})
-            l.addEntry("2005/03/07", id, 100);
-        Database db(l.path);
-        auto count = [&](const QString& pattern) {
-            return readCount(db, "Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like " +
-                                     sql::likePattern(pattern));
-        };
-        QCOMPARE(count("*"), 3);
-        QCOMPARE(count("雑費*"), 2);
-        QCOMPARE(count("食費"), 1);
-        QCOMPARE(count("??"), 1);
-    }
-
-    void between_includesBothEnds() {
-        TestLedger l;
-        const qint64 cat = l.addCategory("食費", "-");
-        for (const char* d : {"2005/02/28", "2005/03/01", "2005/03/15", "2005/03/31", "2005/04/01"})
-            l.addEntry(d, cat, 1);
-        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細クエリ Where 科目名前 Like \"*\" "
-                          "and 日付 Between "
-                          "#2005/03/01# and #2005/03/31#"),
-                 3);
-        QCOMPARE(l.scalar("Select count(ID) as RecCnt From 明細テーブル Where 日付 = #2005/3/1#"),
-                 1);
-    }
-
-    void orderByDate_listsEqualKeysInCreationOrder() {
-        TestLedger l;
-        const qint64 b = l.addCategory("B", "-");
-        const qint64 a = l.addCategory("A", "-");
-        l.addEntry("2005/03/02", a, 1, "third");
-        l.addEntry("2005/03/01", b, 1, "first");
-        l.addEntry("2005/03/02", b, 1, "second");
-        l.addEntry("2005/03/02", a, 1, "fourth");
-        QCOMPARE(l.column("Select * From 明細クエリ Where 科目名前 Like \"*\" and 日付 Between "
-                          "#2005/03/01# and "
-                          "#2005/03/31# Order by 日付,科目ID Asc",
-                          "コメント"),
-                 QStringList({"first", "second", "third", "fourth"}));
-        QCOMPARE(l.column("Select * From 明細クエリ Where ID > 0", "日付").first(),
-                 QString("2005/03/02"));
+        QCOMPARE(readCount(db, "Select count(ID) as RecCnt From 科目テーブル Where 科目名前 = " +
+                                   sql::text("O'Neil")),
+                 0);
     }
 
     void deleteThroughTheView_removesTheEntryAndKeepsItsCategory() {
@@ -122,7 +71,7 @@ private slots:
         {
             Database db(l.path);
             Recordset rs = db.openRecordset(
-                "Select * From 明細クエリ Where 日付 = #2005/03/07# and 金額 = 1200");
+                "Select * From 明細クエリ Where 日付 = '2005/03/07' and 金額 = 1200");
             rs.deleteCurrent();
         }
         QCOMPARE(l.count("明細テーブル"), 1);
@@ -279,9 +228,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             l.addEntry("2005/01/01", cat, 2147483647);
         Database db(l.path);
-        QCOMPARE(nullSafeSum(db, "Select sum(金額) as SumKin From 明細クエリ Where 収支 = '+'",
-                             "Select count(金額) as SumKin From 明細クエリ Where 収支 = '+'"),
-                 qint64(3) * 2147483647);
+        QCOMPARE(allTimeTotals(db).income, qint64(3) * 2147483647);
     }
 };
 

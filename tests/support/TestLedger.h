@@ -79,7 +79,7 @@ public:
     QList<QStringList> listRows(const QString& where) {
         Database db(path);
         Recordset rs = db.openRecordset(QStringLiteral("Select * From 明細クエリ Where ") + where +
-                                        QStringLiteral(" Order by 日付,科目ID Asc"));
+                                        QStringLiteral(" Order by 日付,科目ID,ID"));
         QList<QStringList> out;
         for (int r = 1; !rs.atEnd(); rs.moveNext(), ++r) {
             const QString amount = formatAmount(rs.number(QStringLiteral("金額")));
