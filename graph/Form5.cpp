@@ -74,22 +74,24 @@ Form5::Form5(MainPort& main, QWidget* parent)
     connect(Cmb登録, &QPushButton::clicked, this, &QDialog::accept);
 
     Lblタイトル->setText(QStringLiteral("割　合"));
-    Lbl年月日表示->setText(monthPeriod());
+    Lbl年月日表示->setText(periodCaption());
     Subグラフ描画(1);
 }
 
-QString Form5::monthPeriod() const {
-    const QDate d = main_.periodStart();
-    return QString::number(d.year()) + QStringLiteral("年") + QString::number(d.month()) +
-           QStringLiteral("月分");
+// The shown period as the charts of it are captioned: a year, a month or a day.
+QString Form5::periodCaption() const {
+    const QDate from = main_.periodStart(), to = main_.periodEnd();
+    QString caption = QString::number(from.year()) + QStringLiteral("年");
+    if (from == QDate(from.year(), 1, 1) && to == QDate(from.year(), 12, 31))
+        return caption + QStringLiteral("分");
+    caption += QString::number(from.month()) + QStringLiteral("月");
+    if (from == to)
+        caption += QString::number(from.day()) + QStringLiteral("日");
+    return caption + QStringLiteral("分");
 }
 
-QString Form5::yearPeriod() const {
+QString Form5::yearCaption() const {
     return QString::number(main_.periodStart().year()) + QStringLiteral("年分");
-}
-
-QString Form5::listYearPrefix() const {
-    return main_.listDate().left(5);
 }
 
 void Form5::Subグラフ描画(int IntMode) {
@@ -107,28 +109,25 @@ void Form5::drawOn(Surface& s, int kind) {
     switch (kind) {
     case 1:
         Lblタイトル->setText(QStringLiteral("割　合"));
-        Lbl年月日表示->setText(monthPeriod());
+        Lbl年月日表示->setText(periodCaption());
         drawRatio(s);
         break;
     case 2:
     case 3: {
         Lblタイトル->setText(kind == 2 ? QStringLiteral("収入金額") : QStringLiteral("支出金額"));
-        Lbl年月日表示->setText(monthPeriod());
+        Lbl年月日表示->setText(periodCaption());
         const SummaryLists l = readSummary();
-        if (kind == 2)
-            categoryBarChart(s, place, l.incomeAmounts, l.incomeNames, l.incomeCount);
-        else
-            categoryBarChart(s, place, l.expenseAmounts, l.expenseNames, l.expenseCount);
+        categoryBarChart(s, place, kind == 2 ? l.income : l.expense);
         break;
     }
     case 4:
         Lblタイトル->setText(QStringLiteral("推　移"));
-        Lbl年月日表示->setText(yearPeriod());
+        Lbl年月日表示->setText(yearCaption());
         drawYearByMonth(s);
         break;
     case 5:
         Lblタイトル->setText(QStringLiteral("科目推移"));
-        Lbl年月日表示->setText(yearPeriod());
+        Lbl年月日表示->setText(yearCaption());
         drawCategoriesByMonth(s);
         break;
     default:
@@ -146,35 +145,28 @@ SummaryLists Form5::readSummary() {
         const qint64 amount = isNumeric(main_.summaryCell(r, 4))
                                   ? plainDigits(main_.summaryCell(r, 4)).toLongLong()
                                   : 0;
-        if (sign == QLatin1String("+")) {
-            l.incomeNames << name;
-            l.incomeAmounts << amount;
-        } else {
-            l.expenseNames << name;
-            l.expenseAmounts << amount;
-        }
+        // The grid lists the categories in ID order: the row is the category's colour.
+        (sign == QLatin1String("+") ? l.income : l.expense) << ChartItem{name, amount, r - 1};
     }
-    l.incomeCount = int(l.incomeNames.size());
-    l.expenseCount = int(l.expenseNames.size());
-    // Each list carries one empty element past its end, as the ratio column expects.
-    l.incomeNames << QString();
-    l.incomeAmounts << 0;
-    l.expenseNames << QString();
-    l.expenseAmounts << 0;
     if (n > 1)
         main_.setSummaryCurrent(n - 1, 4);
     return l;
 }
 
+namespace {
+
+bool anyAmount(const QList<ChartItem>& items) {
+    for (const ChartItem& item : items)
+        if (item.amount != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
 void Form5::drawRatio(Surface& s) {
-    QStringList percentages;
-    for (int i = 0; i < 10; ++i)
-        percentages << QString::number((i + 1) * 10) + QLatin1Char('%');
-    s.setScaleMode(Surface::Twips);
-    s.setFontSize(8);
-    frame3D(s,
-            {1500, 1500, 6000, 6750, 450, 0x404040, 0x808080, 9, -1, percentages, percentages, 1});
     const SummaryLists l = readSummary();
+    ratioFrame(s, anyAmount(l.income) || anyAmount(l.expense));
     s.setForeColor(0);
     s.CurrentX = 2775;
     s.CurrentY = 8325;
@@ -182,29 +174,26 @@ void Form5::drawRatio(Surface& s) {
     s.CurrentX = 5775;
     s.CurrentY = 8325;
     s.print(QStringLiteral("支出"));
+    // Each legend keeps to its own side: the income one ends before the expense column.
     Placement column{350, 100, 100, 450, 30};
-    ratioColumn(s, column, l.expenseAmounts, l.expenseNames, l.expenseCount);
+    ratioColumn(s, column, l.expense, s.scaleWidth() - 60);
+    const double expenseLeft = column.left * 15.0;
     column.left = 150;
-    ratioColumn(s, column, l.incomeAmounts, l.incomeNames, l.incomeCount);
+    ratioColumn(s, column, l.income, expenseLeft - 60);
 }
 
 namespace {
 
-// The year of the list date, as the charts of a year take it: its first five characters.
-std::pair<QDate, QDate> yearOf(const QString& prefix) {
-    const QDate from = parseDate(prefix + QStringLiteral("01/01"));
-    const QDate to = parseDate(prefix + QStringLiteral("12/31"));
-    if (!from.isValid() || !to.isValid())
-        throw LedgerError(LedgerError::SyntaxError,
-                          QStringLiteral("日付が不正です: %1").arg(prefix));
-    return {from, to};
+// The whole year of the shown period, whichever part of it is shown.
+std::pair<QDate, QDate> yearOf(const QDate& shown) {
+    return {QDate(shown.year(), 1, 1), QDate(shown.year(), 12, 31)};
 }
 
 } // namespace
 
 void Form5::drawYearByMonth(Surface& s) {
     std::array<std::array<qint64, 12>, 2> months{};
-    const auto [from, to] = yearOf(listYearPrefix());
+    const auto [from, to] = yearOf(main_.periodStart());
     Database db(main_.ledgerPath());
     // Each category's months, folded into income and expense by its sign.
     const QHash<qint64, MonthTotals> totals = monthTotalsByCategory(db, from, to);
@@ -225,23 +214,22 @@ void Form5::drawYearByMonth(Surface& s) {
 }
 
 void Form5::drawCategoriesByMonth(Surface& s) {
-    QStringList names;
+    QList<TrendRow> rows;
     QList<qint64> ids;
-    const auto [from, to] = yearOf(listYearPrefix());
+    const auto [from, to] = yearOf(main_.periodStart());
     Database db(main_.ledgerPath());
-    walkCounted(db, QStringLiteral("Select * From 科目テーブル"),
+    // In ID order, so each category's place gives it the colour it has in every chart.
+    walkCounted(db, QStringLiteral("Select * From 科目テーブル Order by ID Asc"),
                 QStringLiteral("Select count(ID) as reccnt From 科目テーブル"), [&](Recordset& rs) {
                     ids << rs.number(QStringLiteral("id"));
-                    names << rs.text(QStringLiteral("科目名前"));
+                    rows << TrendRow{rs.text(QStringLiteral("科目名前")), {}, int(rows.size())};
                 });
     // Months without entries stay 0, as the paired count would have made them.
     const QHash<qint64, MonthTotals> totals = monthTotalsByCategory(db, from, to);
     db.close();
-    QList<std::array<qint64, 12>> table;
-    table.reserve(ids.size());
-    for (qint64 id : ids)
-        table << totals.value(id, MonthTotals{});
-    categoryTrendChart(s, Placement{}, table, names, monthLabels());
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].months = totals.value(ids[i], MonthTotals{});
+    categoryTrendChart(s, Placement{}, rows, monthLabels());
 }
 
 void Form5::paintEvent(QPaintEvent* event) {

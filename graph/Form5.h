@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "graph/GraphMod.h"
 #include "graph/PainterSurface.h"
 #include <QDialog>
 #include <QList>
@@ -14,9 +15,7 @@ class MainPort;
 
 // The category summary as the charts read it, in grid order.
 struct SummaryLists {
-    QStringList incomeNames, expenseNames;
-    QList<qint64> incomeAmounts, expenseAmounts;
-    int incomeCount = 0, expenseCount = 0;
+    QList<ChartItem> income, expense;
 };
 
 // One chart at a time for the main window's period.
@@ -44,9 +43,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString monthPeriod() const;
-    QString yearPeriod() const;
-    QString listYearPrefix() const;
+    QString periodCaption() const;
+    QString yearCaption() const;
     void drawRatio(Surface& s);
     void drawYearByMonth(Surface& s);
     void drawCategoriesByMonth(Surface& s);

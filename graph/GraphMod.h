@@ -11,19 +11,18 @@ class Surface;
 // The charts' colour table: 14 colours, shade 0 light and shade 1 full (0x00BBGGRR).
 quint32 tableColour(int number, int shade);
 
-// One colour per item: the first 14 items get shade 0, every later one shade 1.
-struct ColourCycle {
-    int k = 0;
-    int s = 0;
-    void advance();
+// A category's colours: its front and the extrusion behind it.
+struct ItemColour {
+    quint32 front, extrusion;
+    bool operator==(const ItemColour&) const = default;
 };
+// The place of the merged smallest categories: a grey the table does not have.
+constexpr int OtherPlace = -1;
+// From a category's place in the category table (ID order), so it keeps its colour in every
+// chart: the 14 light colours first, then the full shades the light ones do not repeat.
+ItemColour placeColour(int place);
 
 constexpr quint32 EdgeColour = 0x404040;
-
-// A round value for an axis: two significant digits, values below 100 unchanged.
-qint64 axisScale(qint64 value);
-// The axis scale, rounded up where it would fall short of the value it must show.
-qint64 scaledMax(qint64 largest);
 
 struct Frame {
     double x0, y0, w, h;
@@ -33,6 +32,8 @@ struct Frame {
     QStringList valueLabels;    // 0..nY
     QStringList categoryLabels; // 0..nX; every other one is left out where they would touch
     int f;                      // 1: categories in the middle of their columns
+    QString floorLabel = {};    // the value at the floor, beneath label 0
+    int keptLabel = 0;          // the category label thinning never leaves out
 };
 void frame3D(Surface& s, const Frame& frame);
 void box3D(Surface& s, double x, double y, double w, double h, int depth, quint32 colour);
@@ -45,20 +46,39 @@ struct Placement {
     int left = 100, top = 100, width = 400, height = 450, depth = 30;
 };
 
-// Only positive amounts draw a bar.
-void categoryBarChart(Surface& s, const Placement& p, const QList<qint64>& amounts,
-                      const QStringList& names, int count);
+// One category of a bar chart or a ratio column.
+struct ChartItem {
+    QString name;
+    qint64 amount = 0;
+    int place = 0;  // in the category table, for its colour
+    int merged = 0; // for the merged rest: how many categories it holds
+};
+
+// One category's months, January first.
+struct TrendRow {
+    QString name;
+    std::array<qint64, 12> months{};
+    int place = 0;
+};
+
+// The text a chart shows instead of a scale when there is nothing to draw.
+QString noDataText();
+
+// Horizontal bars from a zero line, negative totals leftwards.
+void categoryBarChart(Surface& s, const Placement& p, const QList<ChartItem>& items);
 // months[0] income, months[1] expense, January to December; every value drawn with its sign.
 void monthlyBalanceChart(Surface& s, const Placement& p,
                          const std::array<std::array<qint64, 12>, 2>& months,
                          const QStringList& monthLabels, const QString& incomeName,
                          const QString& expenseName);
-// table[category][month], drawn with signs. The legend takes a second column beside the
-// first when the names do not fit the surface's height.
-void categoryTrendChart(Surface& s, const Placement& p, const QList<std::array<qint64, 12>>& table,
-                        const QStringList& names, const QStringList& monthLabels);
-// Elements 0..count of amounts and names are drawn; only positive amounts take a share.
-void ratioColumn(Surface& s, const Placement& p, const QList<qint64>& amounts,
-                 const QStringList& names, int count);
+// Drawn with signs. The legend takes a second column beside the first when the names do not
+// fit the surface's height.
+void categoryTrendChart(Surface& s, const Placement& p, const QList<TrendRow>& rows,
+                        const QStringList& monthLabels);
+// Positive amounts share the column; negative ones are left out with a note beneath it. The
+// legend runs from the column's side face to legendRight (twips).
+void ratioColumn(Surface& s, const Placement& p, const QList<ChartItem>& items, double legendRight);
+// The ratio chart's frame and its percentage scale, or the frame and the no-data text.
+void ratioFrame(Surface& s, bool withData);
 
 } // namespace kotsu

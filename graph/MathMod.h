@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QtGlobal>
+#include <QList>
+#include <QString>
 
 namespace kotsu {
 
-// Rounds x to n decimals, then goes up one unit of the last decimal unless that digit is 0.
-double percentRound(double x, int n);
+// Each positive amount's share of their sum in hundredths of a percent, rounded so that the
+// shares add up to exactly 100.00 % (largest remainder first).
+QList<int> shareHundredths(const QList<qint64>& amounts);
 
-// Rounds half to even, as the old runtime's integer conversion did.
-qint64 roundHalfEven(double x);
+// "(38.20%)"; a positive amount whose share rounded away shows as "(<0.01%)".
+QString shareText(int hundredths, qint64 amount);
 
 } // namespace kotsu

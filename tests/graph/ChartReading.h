@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reads a recorded chart back as a user reads the picture: values against the scale, and
-// whether anything plotted leaves the frame.
+// Reads a recorded chart back as a user reads the picture: values against the labelled
+// scale, points and bars, and whether anything leaves the window.
 #include "graph/GraphMod.h"
 #include "support/RecordingSurface.h"
+#include <QPointF>
+#include <QRectF>
 #include <QTest>
 
 namespace kotsu::test {
@@ -13,6 +15,7 @@ using Op = RecordingSurface::Op;
 
 // The charts' frame as the graph window places it, in twips.
 constexpr double X0 = 1500, Y0 = 1500, W = 6000, H = 6750, D = 450;
+constexpr double Pixel = 15;
 
 inline QList<Call> withColour(const RecordingSurface& s, Op op, quint32 colour) {
     QList<Call> out;
@@ -22,51 +25,110 @@ inline QList<Call> withColour(const RecordingSurface& s, Op op, quint32 colour) 
     return out;
 }
 
-// The value at height y on a frame with ten value labels (printed first, label 0 lowest).
-inline double valueAt(const RecordingSurface& s, double y) {
-    const auto labels = s.of(Op::Print);
-    const double y9 = labels[9].y1 + RecordingSurface::CharHeight / 2;
-    const double y0 = labels[0].y1 + RecordingSurface::CharHeight / 2;
-    const double v9 = labels[9].text.toDouble(), v0 = labels[0].text.toDouble();
-    return v9 + (y - y9) / (y0 - y9) * (v0 - v9);
-}
-
-// The value a series' line reaches at each month, January first.
-inline QList<double> monthValues(const RecordingSurface& s, quint32 colour) {
-    QList<double> out;
-    for (const Call& c : withColour(s, Op::Line, colour))
-        out << valueAt(s, c.y2);
+inline QStringList texts(const RecordingSurface& s) {
+    QStringList out;
+    for (const Call& c : s.of(Op::Print))
+        out << c.text;
     return out;
 }
 
-// The label values are rounded; allow for it.
-inline bool near(double actual, double expected, double span) {
-    return qAbs(actual - expected) <= span / 1000 + 5;
+inline double widthOf(const QString& text) {
+    return RecordingSurface::CharWidth * text.size();
 }
 
-// Lines and boxes drawn after the frame's own must lie within the frame and its depth;
-// a point's marker may stand half out, but not its centre.
-inline bool plottedInsideFrame(const RecordingSurface& s, int nY, int nX) {
-    RecordingSurface frameOnly;
-    frame3D(frameOnly, {X0, Y0, W, H, int(D), 0, 0, nY, nX, {}, {}, 1});
-    const int skip = int(frameOnly.calls.size());
-    int seen = 0;
+// A labelled value and where it reads: a height on the back wall or a place along the floor.
+struct Tick {
+    double at;
+    double value;
+};
+
+// The unit written at the axis, as a factor: 10,000 for 万円.
+inline double unitOf(const RecordingSurface& s) {
+    const QStringList t = texts(s);
+    return t.contains(QStringLiteral("（億円）"))   ? 1e8
+           : t.contains(QStringLiteral("（万円）")) ? 1e4
+                                                    : 1;
+}
+
+inline bool isNumber(const QString& text, double* value) {
+    bool ok = false;
+    *value = QString(text).remove(QLatin1Char(',')).toDouble(&ok);
+    return ok;
+}
+
+// The value labels left of a year's frame, each read across to its back-wall grid line.
+inline QList<Tick> valueTicks(const RecordingSurface& s) {
+    QList<Tick> out;
+    double v;
+    for (const Call& c : s.of(Op::Print))
+        if (qAbs(c.x1 + widthOf(c.text) - (X0 - 45)) < 0.01 && isNumber(c.text, &v))
+            out << Tick{c.y1 + RecordingSurface::CharHeight / 2 - D, v * unitOf(s)};
+    return out;
+}
+
+// The value labels under a bar chart's floor, at their ticks.
+inline QList<Tick> floorTicks(const RecordingSurface& s) {
+    QList<Tick> out;
+    double v;
+    for (const Call& c : s.of(Op::Print))
+        if (c.y1 == Y0 + H + 30 && isNumber(c.text, &v))
+            out << Tick{c.x1 + widthOf(c.text) / 2, v * unitOf(s)};
+    return out;
+}
+
+// The value at a place, read between the outermost ticks.
+inline double readAt(const QList<Tick>& ticks, double at) {
+    const Tick &a = ticks.first(), &b = ticks.last();
+    return a.value + (at - a.at) / (b.at - a.at) * (b.value - a.value);
+}
+
+// How much one pixel is worth on that scale.
+inline double pixelWorth(const QList<Tick>& ticks) {
+    return qAbs((ticks.last().value - ticks.first().value) / (ticks.last().at - ticks.first().at)) *
+           Pixel;
+}
+
+// The points of a line series: the centres of its markers, January first.
+inline QList<QPointF> points(const RecordingSurface& s, quint32 colour) {
+    QList<QPointF> out;
+    for (const Call& c : withColour(s, Op::Box, colour))
+        if (qAbs(c.y2 - c.y1) == 50)
+            out << QPointF((c.x1 + c.x2) / 2, (c.y1 + c.y2) / 2);
+    return out;
+}
+
+inline QRectF printRect(const Call& c) {
+    return {c.x1, c.y1, widthOf(c.text), RecordingSurface::CharHeight};
+}
+
+// Everything drawn, text included, lies within the window.
+inline bool insideWindow(const RecordingSurface& s) {
     for (const Call& c : s.calls) {
-        if (c.op == Op::Print || seen++ < skip)
-            continue;
-        double xs[2] = {c.x1, c.x2}, ys[2] = {c.y1, c.y2};
-        if (c.op == Op::Box && qAbs(c.x2 - c.x1) == 50 && qAbs(c.y2 - c.y1) == 50) {
-            xs[0] = xs[1] = (c.x1 + c.x2) / 2;
-            ys[0] = ys[1] = (c.y1 + c.y2) / 2;
-        }
-        for (int k = 0; k < 2; ++k) {
-            if (xs[k] < X0 - 0.01 || xs[k] > X0 + W + D + 0.01 || ys[k] < Y0 - D - 0.01 ||
-                ys[k] > Y0 + H + 0.01) {
-                qWarning("outside the frame: (%g, %g)-(%g, %g)", c.x1, c.y1, c.x2, c.y2);
-                return false;
-            }
+        const QRectF r = c.op == Op::Print
+                             ? printRect(c)
+                             : QRectF(QPointF(c.x1, c.y1), QPointF(c.x2, c.y2)).normalized();
+        if (r.left() < -0.01 || r.top() < -0.01 || r.right() > RecordingSurface::PageWidth + 0.01 ||
+            r.bottom() > RecordingSurface::PageHeight + 0.01) {
+            qWarning("outside the window: %s (%g, %g)-(%g, %g)", qPrintable(c.text), r.left(),
+                     r.top(), r.right(), r.bottom());
+            return false;
         }
     }
+    return true;
+}
+
+// No text is written over another.
+inline bool textsApart(const RecordingSurface& s) {
+    const auto prints = s.of(Op::Print);
+    for (int i = 0; i < prints.size(); ++i)
+        for (int j = i + 1; j < prints.size(); ++j)
+            if (printRect(prints[i])
+                    .adjusted(0.5, 0.5, -0.5, -0.5)
+                    .intersects(printRect(prints[j]))) {
+                qWarning("over each other: %s, %s", qPrintable(prints[i].text),
+                         qPrintable(prints[j].text));
+                return false;
+            }
     return true;
 }
 

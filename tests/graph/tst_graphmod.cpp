@@ -3,12 +3,16 @@
 #include "graph/GraphMod.h"
 #include "graph/MathMod.h"
 #include "support/RecordingSurface.h"
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
+#include <algorithm>
 
 using namespace kotsu;
 using namespace kotsu::test;
 
 namespace {
+
 Frame simpleFrame(int nY, int nX, int f) {
     QStringList values, categories;
     for (int j = 0; j <= nY; ++j)
@@ -18,96 +22,64 @@ Frame simpleFrame(int nY, int nX, int f) {
     return {1500, 1500, 6000, 6750, 450, 0x404040, 0x808080, nY, nX, values, categories, f};
 }
 
-// The scale labels of a bar chart: its numeric prints.
-QList<Call> numericPrints(const RecordingSurface& s) {
-    QList<Call> out;
-    for (const Call& c : s.of(Op::Print)) {
-        bool ok = false;
-        c.text.toLongLong(&ok);
-        if (ok)
-            out << c;
+using Months = std::array<std::array<qint64, 12>, 2>;
+
+Months monthsOf(const QList<qint64>& income, const QList<qint64>& expense) {
+    Months m{};
+    for (int i = 0; i < 12; ++i) {
+        m[0][i] = income.value(i);
+        m[1][i] = expense.value(i);
     }
-    return out;
+    return m;
 }
 
-struct Year {
-    QList<std::array<qint64, 12>> table;
-    QStringList names;
-    std::array<std::array<qint64, 12>, 2> months{};
-};
-
-// A household's year: 3 income and 16 expense categories, a car bought in December far
-// beyond that month's income, and a refund booked as a negative expense in May.
-Year nineteenCategories() {
-    Year y;
-    for (int i = 0; i < 19; ++i) {
-        std::array<qint64, 12> row{};
-        for (int m = 0; m < 12; ++m)
-            row[m] = i == 0 ? 280000 : i < 3 ? 5000 * (i + m % 3) : 3000 * (i + m % 4);
-        y.table << row;
-        y.names << QStringLiteral("科目%1").arg(i);
-    }
-    y.table[1][5] = y.table[1][11] = 600000;
-    y.table[18][11] = 2400000;
-    y.table[3][4] = -30000;
-    for (int i = 0; i < 19; ++i)
-        for (int m = 0; m < 12; ++m)
-            y.months[i < 3 ? 0 : 1][m] += y.table[i][m];
-    return y;
+QList<qint64> every(qint64 v) {
+    return QList<qint64>(12, v);
 }
+
+QList<qint64> with(QList<qint64> months, int month, qint64 v) {
+    months[month - 1] = v;
+    return months;
+}
+
+// The labels, a band apart on the axis (thinned ones several): one round step a band, zero
+// among them, no duplicate, and the axis from bottomAt to topAt covering the values drawn with
+// no more room below zero than the lowest needs. Empty when all hold.
+QString scaleFault(QList<Tick> ticks, double band, double bottomAt, double topAt, double lowest,
+                   double highest) {
+    if (ticks.size() < 3)
+        return QString("%1 labels").arg(ticks.size());
+    std::sort(ticks.begin(), ticks.end(),
+              [](const Tick& a, const Tick& b) { return a.value > b.value; });
+    const double step =
+        (ticks[0].value - ticks[1].value) / qRound(qAbs(ticks[0].at - ticks[1].at) / band);
+    bool zero = false;
+    for (int i = 0; i < ticks.size(); ++i) {
+        zero |= ticks[i].value == 0;
+        if (i > 0 && (ticks[i - 1].value - ticks[i].value) / step !=
+                         qRound(qAbs(ticks[i - 1].at - ticks[i].at) / band))
+            return QString("uneven step at %1").arg(ticks[i].value);
+    }
+    double power = 1;
+    while (step / power >= 10)
+        power *= 10;
+    if (!QList<double>{1, 2, 5}.contains(step / power))
+        return QString("step %1 is not round").arg(step);
+    if (!zero)
+        return "no zero label";
+    const double top = readAt(ticks, topAt), bottom = readAt(ticks, bottomAt);
+    if (top < highest || bottom > lowest)
+        return "values beyond the scale";
+    if (bottom <= lowest - step || (lowest == 0 && qAbs(bottom) > step / 1000))
+        return "room below the lowest value";
+    return {};
+}
+
 } // namespace
 
 class TestGraphMod : public QObject {
     Q_OBJECT
 private slots:
-    void axisScale_keepsTwoSignificantDigits_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("scaled");
-        QTest::newRow("99") << 99 << 99;
-        QTest::newRow("100") << 100 << 100;
-        QTest::newRow("149") << 149 << 150;
-        QTest::newRow("1250 half to even") << 1250 << 1200;
-        QTest::newRow("1350 half to even") << 1350 << 1400;
-        QTest::newRow("12345") << 12345 << 12000;
-        QTest::newRow("0") << 0 << 0;
-        QTest::newRow("negative") << -5000 << -5000;
-        QTest::newRow("large") << 2147483647 << 2100000000;
-    }
-    void axisScale_keepsTwoSignificantDigits() {
-        QFETCH(int, value);
-        QFETCH(int, scaled);
-        QCOMPARE(axisScale(value), qint64(scaled));
-        QVERIFY(scaledMax(value) >= value);
-    }
-
-    void percentRound_goesUpUnlessTheLastDigitIsZero_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("rounded");
-        QTest::newRow("12.34") << 12.34 << 12.35;
-        QTest::newRow("12.5") << 12.5 << 12.5;
-        QTest::newRow("0.1049") << 0.1049 << 0.1;
-        QTest::newRow("thirds") << 100.0 / 3 << 33.34;
-        QTest::newRow("100") << 100.0 << 100.0;
-    }
-    void percentRound_goesUpUnlessTheLastDigitIsZero() {
-        QFETCH(double, x);
-        QFETCH(double, rounded);
-        QCOMPARE(percentRound(x, 2), rounded);
-    }
-
-    void colourCycle_fifteenthItemTakesColourZeroFull() {
-        ColourCycle c;
-        for (int i = 0; i < 14; ++i) {
-            QCOMPARE(c.s, 0);
-            QCOMPARE(c.k, i);
-            c.advance();
-        }
-        QCOMPARE(c.k, 0);
-        QCOMPARE(c.s, 1);
-        QCOMPARE(tableColour(0, 1), quint32(0x0000FF));
-        QCOMPARE(tableColour(13, 0), quint32(0xFF00FF));
-    }
-
     void frame_withoutCategories_drawsTenValueLinesAndLabels() {
         RecordingSurface s;
         frame3D(s, simpleFrame(9, -1, 1));
@@ -137,210 +109,256 @@ private slots:
         }
     }
 
-    void barChart_zeroAmount_getsBandAndNameButNoBar() {
-        RecordingSurface s;
-        categoryBarChart(s, Placement{}, {100, 0, 50, 0}, {"A", "B", "C", ""}, 3);
-        const auto names = s.of(Op::Print).mid(11);
-        QCOMPARE(names.size(), 3);
-        QCOMPARE(names[1].text, QString("B"));
-        const double rowH = 6750.0 / 3;
-        QCOMPARE(names[1].y1, 1500 + 6750 - 2 * rowH + (rowH - 180) / 2);
-        QCOMPARE(withColour(s, Op::Box, tableColour(0, 0)).size(), 1); // A's front
-        QCOMPARE(withColour(s, Op::Box, tableColour(1, 0)).size(), 0); // B: none
-        QCOMPARE(withColour(s, Op::Box, tableColour(2, 0)).size(),
-                 1); // C's colour was consumed by B
-        const auto front = withColour(s, Op::Box, tableColour(0, 0)).first();
-        QCOMPARE(front.x2 - front.x1, 100.0 / 100 * (6000 - 450));
-        QCOMPARE(s.of(Op::Print).at(10).text, QString("100"));
-        QCOMPARE(s.scaleMode, int(Surface::Pixels));
+    void placeColour_runsThroughEveryDistinctColourBeforeRepeating() {
+        QSet<quint32> fronts;
+        for (int place = 0; place < 21; ++place)
+            fronts << placeColour(place).front;
+        QCOMPARE(fronts.size(), 21);
+        QCOMPARE(placeColour(21), placeColour(0));
+        QCOMPARE(placeColour(3), (ItemColour{tableColour(3, 0), tableColour(3, 1)}));
+        QVERIFY(!fronts.contains(placeColour(OtherPlace).front));
     }
 
-    void charts_thatCannotBeScaled_drawOnlyTheFrame() {
-        RecordingSurface bars, empty, balance, trend, ratio;
-        categoryBarChart(bars, Placement{}, {0, 0, 0}, {"A", "B", ""}, 2);
-        categoryBarChart(empty, Placement{}, {0}, {""}, 0);
-        monthlyBalanceChart(balance, Placement{}, {}, QStringList(12, "m"), "収入", "支出");
-        categoryTrendChart(trend, Placement{}, {std::array<qint64, 12>{}}, {"A"},
+    void yearCharts_data() {
+        QTest::addColumn<QList<qint64>>("income");
+        QTest::addColumn<QList<qint64>>("expense");
+        QTest::newRow("ordinary year")
+            << with(every(320000), 6, 920000)
+            << QList<qint64>{182000, 201000, 195000, 240000, 188000, 263000,
+                             210000, 199000, 230000, 205000, 215000, 258000};
+        QTest::newRow("huge month") << with(every(320000), 3, 4500000000) << every(250000);
+        QTest::newRow("deficit month") << every(320000) << with(every(250000), 12, 2650000);
+        QTest::newRow("refund month") << every(320000) << with(every(250000), 5, -30000);
+        QTest::newRow("3 and 7 yen") << with(every(0), 1, 7) << with(every(0), 1, 3);
+    }
+
+    void yearCharts_pointsReadTheirValuesOnTheGrid_data() { yearCharts_data(); }
+    void yearCharts_pointsReadTheirValuesOnTheGrid() {
+        QFETCH(QList<qint64>, income);
+        QFETCH(QList<qint64>, expense);
+        const Months m = monthsOf(income, expense);
+        RecordingSurface balance, trend;
+        monthlyBalanceChart(balance, Placement{}, m, QStringList(12, "m"), "収入", "支出");
+        categoryTrendChart(trend, Placement{}, {{"給与", m[0], 0}, {"食費", m[1], 1}},
                            QStringList(12, "m"));
-        ratioColumn(ratio, Placement{}, {0, 0}, {"A", ""}, 1);
-        for (RecordingSurface* s : {&bars, &empty}) {
-            QCOMPARE(s->of(Op::Print).size(), 11);
-            QCOMPARE(s->of(Op::Print).last().text, QString("0"));
+        const struct {
+            const RecordingSurface& chart;
+            quint32 colour;
+            int series;
+        } lines[] = {{balance, 0xFF0000, 0},
+                     {balance, 0x0000FF, 1},
+                     {trend, placeColour(0).front, 0},
+                     {trend, placeColour(1).front, 1}};
+        for (const auto& l : lines) {
+            const QList<Tick> ticks = valueTicks(l.chart);
+            const QList<QPointF> at = points(l.chart, l.colour);
+            QCOMPARE(at.size(), 12);
+            for (int i = 0; i < 12; ++i) {
+                const double read = readAt(ticks, at[i].y());
+                QVERIFY2(qAbs(read - double(m[l.series][i])) <= pixelWorth(ticks),
+                         qPrintable(QString("month %1 reads %2").arg(i + 1).arg(read)));
+            }
         }
-        QCOMPARE(balance.of(Op::Print).size(), 10 + 12);
-        QCOMPARE(trend.of(Op::Print).size(), 10 + 12);
-        QVERIFY(ratio.calls.isEmpty());
+        QVERIFY(insideWindow(balance));
+        QVERIFY(insideWindow(trend));
     }
 
-    void balanceChart_equalMonthDrawsNoColumnButBothPoints() {
+    void yearCharts_labelsAreRoundStepsThroughZero_data() { yearCharts_data(); }
+    void yearCharts_labelsAreRoundStepsThroughZero() {
+        QFETCH(QList<qint64>, income);
+        QFETCH(QList<qint64>, expense);
+        const Months m = monthsOf(income, expense);
+        double lowest = 0, highest = 0;
+        for (int i = 0; i < 12; ++i)
+            for (double v : {double(m[0][i]), double(m[1][i]), double(m[0][i] - m[1][i])}) {
+                lowest = qMin(lowest, v);
+                highest = qMax(highest, v);
+            }
+        RecordingSurface balance;
+        monthlyBalanceChart(balance, Placement{}, m, QStringList(12, "m"), "収入", "支出");
+        const QList<Tick> ticks = valueTicks(balance);
+        const QString fault =
+            scaleFault(ticks, H / (ticks.size() - 1), Y0 + H - D, Y0 - D, lowest, highest);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        // Nine digits and more are read in 万円, written once at the axis.
+        QCOMPARE(unitOf(balance) > 1, highest >= 1e8);
+        // A zero line wherever the scale goes below zero.
+        bool zeroLine = false;
+        for (const Call& c : withColour(balance, Op::Line, EdgeColour))
+            zeroLine |= c.x1 == X0 + D && c.x2 == X0 + D + W &&
+                        qAbs(readAt(ticks, c.y1)) < pixelWorth(ticks);
+        QCOMPARE(zeroLine, lowest < 0);
+    }
+
+    void barChart_barsEndOnTheirValues_data() {
+        QTest::addColumn<QList<qint64>>("amounts");
+        QTest::newRow("ordinary") << QList<qint64>{85000, 32000, 0, 12000};
+        QTest::newRow("3 and 7 yen") << QList<qint64>{3, 7};
+        QTest::newRow("refund") << QList<qint64>{48000, -22000, 12000};
+        QTest::newRow("huge") << QList<qint64>{4500000000, 400000};
+    }
+    void barChart_barsEndOnTheirValues() {
+        QFETCH(QList<qint64>, amounts);
+        QList<ChartItem> items;
+        for (int i = 0; i < amounts.size(); ++i)
+            items << ChartItem{QString("科目%1").arg(i), amounts[i], i};
         RecordingSurface s;
-        std::array<std::array<qint64, 12>, 2> m{};
-        m[0][0] = 1000;
-        m[1][0] = 1000;
+        categoryBarChart(s, Placement{}, items);
+        const QList<Tick> ticks = floorTicks(s);
+        const double lowest = qMin<qint64>(0, *std::min_element(amounts.begin(), amounts.end()));
+        const double highest = *std::max_element(amounts.begin(), amounts.end());
+        // The value grid's lines meet the floor's front edge at the ticks.
+        QList<double> grid;
+        for (const Call& c : withColour(s, Op::Line, 0xC0C0C0))
+            if (c.y2 == Y0 + H)
+                grid << c.x2;
+        const QString fault =
+            scaleFault(ticks, grid[1] - grid[0], X0, grid.last(), lowest, highest);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        for (const ChartItem& item : items) {
+            const auto front = withColour(s, Op::Box, placeColour(item.place).front);
+            QCOMPARE(front.size(), item.amount != 0 ? 1 : 0);
+            if (item.amount == 0)
+                continue;
+            const double start = item.amount > 0 ? front[0].x1 : front[0].x2;
+            const double end = item.amount > 0 ? front[0].x2 : front[0].x1;
+            QVERIFY(qAbs(readAt(ticks, start)) <= pixelWorth(ticks));
+            QVERIFY2(qAbs(readAt(ticks, end) - item.amount) <= pixelWorth(ticks),
+                     qPrintable(item.name));
+        }
+        QVERIFY(texts(s).contains("科目0"));
+        QVERIFY(insideWindow(s));
+    }
+
+    void ratioShares_addUpToExactly100_data() {
+        QTest::addColumn<QList<qint64>>("amounts");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("thirds") << QList<qint64>{1, 1, 1}
+                                << QStringList{"(33.34%)", "(33.33%)", "(33.33%)"};
+        QTest::newRow("tiny beside billions") << QList<qint64>{4500000000, 400000, 100}
+                                              << QStringList{"(99.99%)", "(0.01%)", "(<0.01%)"};
+        QRandomGenerator random(25);
+        for (int set = 0; set < 6; ++set) {
+            QList<qint64> amounts;
+            for (int i = int(random.bounded(2, 30)); i > 0; --i)
+                amounts << random.bounded(1, 1 << (set * 5 + 2));
+            QTest::newRow(qPrintable(QString("random %1").arg(set))) << amounts << QStringList();
+        }
+    }
+    void ratioShares_addUpToExactly100() {
+        QFETCH(QList<qint64>, amounts);
+        QFETCH(QStringList, expected);
+        QList<ChartItem> items;
+        for (int i = 0; i < amounts.size(); ++i)
+            items << ChartItem{QString("k%1").arg(i), amounts[i], i};
+        RecordingSurface s;
+        ratioColumn(s, Placement{350, 100, 100, 450, 30}, items, RecordingSurface::PageWidth);
+        QStringList shares;
+        int sum = 0;
+        for (const Call& c : s.of(Op::Print)) {
+            const QString share = c.text.mid(c.text.indexOf('('));
+            shares.prepend(share);
+            const QString digits = share.mid(1, share.size() - 3);
+            QVERIFY2(digits == "<0.01" || digits.indexOf('.') == digits.size() - 3,
+                     qPrintable(share));
+            sum += qRound(digits.toDouble() * 100);
+        }
+        QCOMPARE(shares.size(), amounts.size());
+        QCOMPARE(sum, 10000);
+        if (!expected.isEmpty())
+            QCOMPARE(shares, expected);
+    }
+
+    void ratioColumn_negativeTotalsAreLeftOutWithANote() {
+        RecordingSurface s;
+        ratioColumn(s, Placement{350, 100, 100, 450, 30},
+                    {{"食費", 42000, 0}, {"返金", -22000, 1}, {"交際費", 6000, 2}},
+                    RecordingSurface::PageWidth);
+        QCOMPARE(texts(s),
+                 QStringList({"マイナスの科目（1）を除く", "交際費(12.50%)", "食費(87.50%)"}));
+        const Call note = s.of(Op::Print).first();
+        QVERIFY(note.y1 > Y0 + H + RecordingSurface::CharHeight);
+        QCOMPARE(note.x1 + widthOf(note.text) / 2, 5250 + 1500 / 2.0);
+    }
+
+    void ratioColumn_singleCategoryIsTheFullHeight_andATinyTopLeavesTheTopFace() {
+        RecordingSurface one;
+        ratioColumn(one, Placement{150, 100, 100, 450, 30}, {{"食費", 500, 4}}, 5190);
+        // Too wide for the room before the next column: the share goes beneath the name.
+        const auto prints = one.of(Op::Print);
+        QCOMPARE(texts(one), QStringList({"食費", "(100.00%)"}));
+        QCOMPARE(prints[0].y1, 1500.0);
+        QCOMPARE(prints[1].y1, 1500.0 + RecordingSurface::CharHeight);
+        QCOMPARE(prints[0].x1, 2250 + 1500 + 450 + 60.0); // clear of the side face
+        QCOMPARE(withColour(one, Op::Box, placeColour(4).front).first().y1, 1500.0);
+
+        // A sliver under a pixel at the top: the top face keeps the colour below it.
+        RecordingSurface sliver;
+        ratioColumn(sliver, Placement{150, 100, 100, 450, 30},
+                    {{"雑費", 1, 0}, {"家賃", 10000000, 1}}, 5190);
+        QVERIFY(withColour(sliver, Op::Box, placeColour(0).extrusion).isEmpty());
+        QVERIFY(!withColour(sliver, Op::Box, placeColour(1).extrusion).isEmpty());
+        QCOMPARE(texts(sliver), QStringList({"家賃", "(100.00%)", "雑費", "(<0.01%)"}));
+        QVERIFY(textsApart(sliver));
+    }
+
+    void balanceChart_equalMonthsKeepBothSeriesInSight_andTheLegendNamesTheColumns() {
+        RecordingSurface s;
+        Months m{};
         m[0][1] = 500;
         m[1][2] = 300;
         monthlyBalanceChart(s, Placement{}, m, QStringList(12, "m"), "収入", "支出");
         QCOMPARE(withColour(s, Op::Box, 0xFFC0C0).size(), 1); // February's surplus
         QCOMPARE(withColour(s, Op::Box, 0xFFC0FF).size(), 1); // March's deficit
-        const auto income = withColour(s, Op::Line, 0xFF0000);
+        // January: both 0; the expense line there is dashed and its point a half.
+        QCOMPARE(points(s, 0xFF0000).size(), 12);
         const auto expense = withColour(s, Op::Line, 0x0000FF);
-        QCOMPARE(income.size(), 12);
-        QCOMPARE(income[0].y2, expense[0].y2); // January: both points at the same height
-        const auto legend = s.of(Op::Print).mid(22);
-        QCOMPARE(legend[0].text, QString("■収入"));
-        QCOMPARE(legend[1].y1 - legend[0].y1, 300.0);
-        // max1 = 1000, max2 = 1000: zero line in the middle, labels falling by 200
-        QCOMPARE(s.of(Op::Print).at(9).text, QString("1000"));
-        QCOMPARE(s.of(Op::Print).at(0).text, QString("-800"));
-    }
-
-    void trendChart_fifteenthCategoryUsesColourZeroFull() {
-        RecordingSurface s;
-        QList<std::array<qint64, 12>> table(15, std::array<qint64, 12>{});
-        QStringList names;
-        for (int i = 0; i < 15; ++i) {
-            table[i][i % 12] = 100 * (i + 1);
-            names << QString("k%1").arg(i);
-        }
-        categoryTrendChart(s, Placement{}, table, names, QStringList(12, "m"));
-        const auto legend = s.of(Op::Print).mid(22);
-        QCOMPARE(legend.size(), 15);
-        QCOMPARE(legend[14].colour, tableColour(0, 1));
-        QCOMPARE(legend[14].y1, 1500 - 450 + 30 + 180.0 * 14);
-        QCOMPARE(legend[0].colour, tableColour(0, 0));
-    }
-
-    void ratioColumn_singleCategoryIsTheFullHeight_andLegendsClimb() {
-        RecordingSurface one;
-        ratioColumn(one, Placement{150, 100, 100, 450, 30}, {500, 0}, {"食費", ""}, 1);
-        const auto prints = one.of(Op::Print);
-        QCOMPARE(prints.size(), 1);
-        QCOMPARE(prints[0].text, QString("食費(100%)"));
-        QCOMPARE(prints[0].y1, 1500.0);
-        QCOMPARE(withColour(one, Op::Box, tableColour(1, 0)).first().y1, 1500.0);
-
-        RecordingSurface many;
-        ratioColumn(many, Placement{150, 100, 100, 450, 30}, {10000, 1, 1, 1, 0},
-                    {"a", "b", "c", "d", ""}, 4);
-        const auto items = many.of(Op::Print);
-        QCOMPARE(items.size(), 4);
-        for (int i = 1; i < items.size(); ++i)
-            QVERIFY(items[i].y1 <= items[i - 1].y1 - RecordingSurface::CharHeight + 0.001);
-        // 0.0099… rounds to 0.01, whose last digit is not 0, so it goes up one unit.
-        QCOMPARE(items[0].text, QString("d(0.02%)"));
-    }
-
-    void totalsBeyond32Bits_scaleAboveThem_andStayInsideTheFrame() {
-        const qint64 big = 4000000000, twice32 = 2 * qint64(INT32_MAX);
-        RecordingSurface bars;
-        categoryBarChart(bars, Placement{}, {big, twice32, 0}, {"給料", "賞与", ""}, 2);
-        const auto scale = numericPrints(bars);
-        QVERIFY(scale.last().text.toLongLong() >= big);
-        QVERIFY(plottedInsideFrame(bars, -1, 10));
-        // Ten-digit labels would touch at every step: every other one is left out.
-        QCOMPARE(scale.size(), 6);
-        for (int i = 1; i < scale.size(); ++i)
-            QVERIFY(scale[i].x1 > scale[i - 1].x1 + bars.textWidth(scale[i - 1].text));
-
-        std::array<std::array<qint64, 12>, 2> months{};
-        months[0][4] = big;
-        months[1][7] = twice32;
-        RecordingSurface balance;
-        monthlyBalanceChart(balance, Placement{}, months, QStringList(12, "m"), "収入", "支出");
-        QVERIFY(balance.of(Op::Print).at(9).text.toLongLong() >= twice32);
-        QVERIFY(plottedInsideFrame(balance, 9, 11));
-        QVERIFY(near(monthValues(balance, 0xFF0000)[4], big, 2.0 * twice32));
-        QVERIFY(near(monthValues(balance, 0x0000FF)[7], twice32, 2.0 * twice32));
-
-        RecordingSurface trend;
-        categoryTrendChart(trend, Placement{}, {months[0], months[1]}, {"給料", "車"},
-                           QStringList(12, "m"));
-        QVERIFY(trend.of(Op::Print).at(9).text.toLongLong() >= twice32);
-        QVERIFY(plottedInsideFrame(trend, 9, 11));
-        QVERIFY(near(monthValues(trend, tableColour(1, 0))[7], twice32, twice32));
-    }
-
-    void negativeMonth_isDrawnWithItsSign_insideTheFrame() {
-        std::array<std::array<qint64, 12>, 2> m{};
-        m[0][0] = 300000;
-        m[1][0] = 250000;
-        m[0][2] = -50000;
-        m[1][2] = -5000;
-        RecordingSurface s;
-        monthlyBalanceChart(s, Placement{}, m, QStringList(12, "m"), "収入", "支出");
-        QVERIFY(plottedInsideFrame(s, 9, 11));
-        const double span = 350000;
-        QVERIFY(near(monthValues(s, 0xFF0000)[2], -50000, span));
-        QVERIFY(near(monthValues(s, 0x0000FF)[2], -5000, span));
-        const auto deficit = withColour(s, Op::Box, 0xFFC0FF);
-        QCOMPARE(deficit.size(), 1);
-        QVERIFY(near(valueAt(s, deficit[0].y1), 0, span));
-        QVERIFY(near(valueAt(s, deficit[0].y2), -45000, span));
-    }
-
-    void ordinaryYear_ofNineteenCategories_staysInsideItsScale() {
-        const Year y = nineteenCategories();
-        RecordingSurface balance, trend;
-        monthlyBalanceChart(balance, Placement{}, y.months, QStringList(12, "m"), "収入", "支出");
-        categoryTrendChart(trend, Placement{}, y.table, y.names, QStringList(12, "m"));
-        QVERIFY(plottedInsideFrame(balance, 9, 11));
-        QVERIFY(plottedInsideFrame(trend, 9, 11));
-        const double span = 3000000;
-        QVERIFY(near(monthValues(balance, 0x0000FF)[11], y.months[1][11], span));
-        const auto refund = monthValues(trend, tableColour(3, 0));
-        QVERIFY(near(refund[4], -30000, span));
-        QVERIFY(near(refund[5], y.table[3][5], span));
-        // The zero level is drawn where the scale reads 0, on a labelled grid line.
-        QStringList labels;
-        for (const Call& c : trend.of(Op::Print).mid(0, 10))
-            labels << c.text;
-        QVERIFY(labels.contains("0"));
-        bool zeroLine = false;
-        for (const Call& c : withColour(trend, Op::Line, EdgeColour))
-            zeroLine |= c.x1 == X0 && c.x2 == X0 + D && near(valueAt(trend, c.y1), 0, span);
-        QVERIFY(zeroLine);
-        QCOMPARE(trend.of(Op::Print).mid(22).size(), 19);
+        QVERIFY(expense.size() > 12);
+        const auto halves = withColour(s, Op::Box, 0x0000FF);
+        QCOMPARE(halves.first().x2 - halves.first().x1, 25.0);
+        const QStringList t = texts(s);
+        QVERIFY(t.contains("収入") && t.contains("支出") && t.contains("収支"));
+        // From the lowest grid line up, then the floor.
+        QCOMPARE(texts(s).mid(0, 9),
+                 QStringList({"-200", "-100", "0", "100", "200", "300", "400", "500", "-300"}));
+        QCOMPARE(withColour(s, Op::Print, 0).size(), 9 + 12 + 3); // labels, months, names
     }
 
     void trendLegend_takesASecondColumn_thenCountsTheRest() {
         auto legendOf = [](int n, const QString& longName = {}) {
-            QList<std::array<qint64, 12>> table(n, std::array<qint64, 12>{});
-            table[0][0] = 100;
-            QStringList names;
+            QList<TrendRow> rows;
             for (int i = 0; i < n; ++i)
-                names << QStringLiteral("科目%1").arg(i);
+                rows << TrendRow{QStringLiteral("科目%1").arg(i), {}, i};
+            rows[0].months[0] = 100;
             if (!longName.isEmpty())
-                names[50] = longName;
+                rows[50].name = longName;
             RecordingSurface s;
-            categoryTrendChart(s, Placement{}, table, names, QStringList(12, "m"));
-            return s.of(Op::Print).mid(22);
+            categoryTrendChart(s, Placement{}, rows, QStringList(12, "m"));
+            QList<Call> names;
+            for (const Call& c : s.of(Op::Print))
+                if (c.x1 > X0 + W && c.colour == 0)
+                    names << c;
+            return std::pair(names, s);
         };
-        const auto fits = legendOf(44);
+        const auto [fits, s44] = legendOf(44);
         QCOMPARE(fits.last().x1, fits.first().x1);
-        const double columnWidth = (RecordingSurface::PageWidth - fits.first().x1) / 2;
+        const double columnWidth = (RecordingSurface::PageWidth - fits.first().x1 + 90) / 2;
 
-        const auto two = legendOf(60, QString(40, QChar(u'長')));
+        const auto [two, s60] = legendOf(60, QString(40, QChar(u'長')));
         QCOMPARE(two.size(), 60);
         QCOMPARE(two[44].x1, two[0].x1 + columnWidth);
         QCOMPARE(two[44].y1, two[0].y1);
         QVERIFY(two[50].text.endsWith(QStringLiteral("…")));
-        QVERIFY(RecordingSurface::CharWidth * two[50].text.size() <= columnWidth);
+        QVERIFY(insideWindow(s60) && textsApart(s60));
 
-        const auto full = legendOf(200);
+        const auto [full, s200] = legendOf(200);
         QCOMPARE(full.size(), 88);
         QCOMPARE(full.last().text, QStringLiteral("他113科目"));
-        QCOMPARE(full.last().colour, quint32(0));
-        QVERIFY(full.last().y1 + RecordingSurface::CharHeight <= RecordingSurface::PageHeight);
-    }
-
-    void ratio_leavesNegativeTotalsOutOfTheShares() {
-        RecordingSurface s;
-        ratioColumn(s, Placement{150, 100, 100, 450, 30}, {100000, -20000, 50000, 0},
-                    {"給料", "返金", "賞与", ""}, 3);
-        QStringList texts;
-        for (const Call& c : s.of(Op::Print))
-            texts << c.text;
-        QCOMPARE(texts, QStringList({"賞与(33.34%)", "給料(66.68%)"}));
+        QVERIFY(insideWindow(s200));
+        // Legend texts are black beside a swatch in the line's colour.
+        const QStringList t = texts(s200);
+        const Call swatch = s200.of(Op::Print).at(int(t.indexOf(QStringLiteral("■"))));
+        QCOMPARE(swatch.colour, placeColour(0).front);
     }
 };
 
