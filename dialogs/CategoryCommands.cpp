@@ -130,7 +130,10 @@ void CategoryCommands::MnuKamDel_Click() {
             t.commit();
         }
     } catch (const LedgerError& e) {
-        reportLedgerError(main_.window(), e);
+        if (e.number() == LedgerError::RowGone)
+            categoryNotFound();
+        else
+            reportLedgerError(main_.window(), e);
     }
     main_.reloadAll();
 }

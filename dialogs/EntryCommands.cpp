@@ -44,13 +44,17 @@ std::optional<EntryRow> EntryCommands::currentRow() {
         r.comment = main_.entryCell(row, 5);
     } catch (const LedgerError& e) {
         // The row's texts are read from the ledger; an entry gone from it is not found.
-        if (e.number() == LedgerError::NoCurrentRecord)
-            notFound();
-        else
-            reportLedgerError(main_.window(), e);
+        failed(e);
         return std::nullopt;
     }
     return r;
+}
+
+void EntryCommands::failed(const LedgerError& e) {
+    if (e.number() == LedgerError::NoCurrentRecord || e.number() == LedgerError::RowGone)
+        notFound();
+    else
+        reportLedgerError(main_.window(), e);
 }
 
 void EntryCommands::categoryNotFound() {
@@ -114,7 +118,7 @@ void EntryCommands::MnuMeiDel_Click() {
         if (answer == MessageBox::Answer::Ok)
             rs.deleteCurrent();
     } catch (const LedgerError& e) {
-        reportLedgerError(main_.window(), e);
+        failed(e);
     }
     main_.reloadAll();
 }

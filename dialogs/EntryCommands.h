@@ -7,6 +7,7 @@ namespace kotsu {
 
 class Form3;
 class Form7;
+class LedgerError;
 class MainPort;
 
 // One entry row: the texts it shows and the IDs behind them. The record is found again by
@@ -34,6 +35,8 @@ private:
     std::optional<EntryRow> currentRow();
     void notFound();
     void categoryNotFound();
+    // An entry gone from the ledger is not found; anything else is reported as it is.
+    void failed(const LedgerError& e);
 
     MainPort& main_;
     Form3& form3_;

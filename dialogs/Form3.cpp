@@ -109,8 +109,14 @@ void Form3::Cmb登録_Click() {
         Transaction t(db);
         Recordset old = db.openRecordset(QStringLiteral("Select * From 明細テーブル Where ID = ") +
                                          sql::number(Tag.toLongLong()));
-        if (!old.atEnd())
-            old.deleteCurrent();
+        // Gone meanwhile: writing the new one would bring a deleted entry back.
+        if (old.atEnd()) {
+            MessageBox::error(this, QStringLiteral("指定された明細が見つかりません！！"),
+                              QStringLiteral("指定エラー"));
+            reject();
+            return;
+        }
+        old.deleteCurrent();
         addPhraseIfNew(db, Cmb登録コメント->currentText());
         const qint64 categoryId = Cmb登録科目->currentData().toLongLong();
         if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {

@@ -143,7 +143,11 @@ void Form4::Cmb登録_Click() {
             writeCategory(rs, name, expense, expense ? *budget : 0);
         }
     } catch (const LedgerError& e) {
-        reportLedgerError(this, e);
+        if (e.number() == LedgerError::RowGone)
+            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
+                              QStringLiteral("指定エラー"));
+        else
+            reportLedgerError(this, e);
         return;
     }
     accept();

@@ -18,6 +18,8 @@ public:
 
     // Numbers of the layer's own refusals (SQLite's numbers are below 1000).
     static constexpr int NoCurrentRecord = 3021;
+    // A row to change or delete was gone by the time it was written.
+    static constexpr int RowGone = 3167;
     static constexpr int TableMissing = 3078;
     static constexpr int SyntaxError = 3075;
     static constexpr int TypeConversion = 3421;

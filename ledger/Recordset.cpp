@@ -21,6 +21,15 @@ Kind kindOf(const QString& column) {
     return Kind::Text;
 }
 
+[[noreturn]] void engineError(sqlite3* db) {
+    throw LedgerError(sqlite3_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+void check(sqlite3* db, int rc) {
+    if (rc != SQLITE_OK)
+        engineError(db);
+}
+
 [[noreturn]] void conversionError(const QString& column, const QVariant& v) {
     throw LedgerError(LedgerError::TypeConversion,
                       QStringLiteral("データ型変換エラー: %1 = '%2'").arg(column, v.toString()));
@@ -41,7 +50,7 @@ void bind(sqlite3_stmt* st, int index, const QString& column, const QVariant& v)
             if (!ok)
                 conversionError(column, v);
         }
-        sqlite3_bind_int64(st, index, n);
+        check(sqlite3_db_handle(st), sqlite3_bind_int64(st, index, n));
         return;
     }
     case Kind::Date: {
@@ -49,12 +58,14 @@ void bind(sqlite3_stmt* st, int index, const QString& column, const QVariant& v)
         if (!d.isValid())
             conversionError(column, v);
         const QByteArray b = dateText(d).toUtf8();
-        sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        check(sqlite3_db_handle(st),
+              sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT));
         return;
     }
     case Kind::Text: {
         const QByteArray b = v.toString().toUtf8();
-        sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        check(sqlite3_db_handle(st),
+              sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT));
         return;
     }
     }
@@ -71,8 +82,7 @@ struct Statement {
     sqlite3_stmt* st = nullptr;
     Statement(sqlite3* d, const QString& sql) : db(d) {
         const QByteArray b = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, b.constData(), int(b.size()), &st, nullptr) != SQLITE_OK)
-            throw LedgerError(sqlite3_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+        check(db, sqlite3_prepare_v2(db, b.constData(), int(b.size()), &st, nullptr));
     }
     ~Statement() { sqlite3_finalize(st); }
     void runToEnd() {
@@ -80,7 +90,14 @@ struct Statement {
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         }
         if (rc != SQLITE_DONE)
-            throw LedgerError(sqlite3_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+            engineError(db);
+    }
+    // A row written through a view counts only in the changes its trigger makes.
+    void writeOneRow() {
+        const qint64 before = sqlite3_total_changes64(db);
+        runToEnd();
+        if (sqlite3_total_changes64(db) == before)
+            throw LedgerError(LedgerError::RowGone, QStringLiteral("レコードは削除されています。"));
     }
 };
 
@@ -118,7 +135,7 @@ Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& s
         rows_ << row;
     }
     if (rc != SQLITE_DONE)
-        throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+        engineError(db_);
 }
 
 int Recordset::column(const QString& field) const {
@@ -201,8 +218,7 @@ void Recordset::update() {
         if (sql != insertSql_) {
             sqlite3_stmt* st = nullptr;
             const QByteArray b = sql.toUtf8();
-            if (sqlite3_prepare_v2(db_, b.constData(), int(b.size()), &st, nullptr) != SQLITE_OK)
-                throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+            check(db_, sqlite3_prepare_v2(db_, b.constData(), int(b.size()), &st, nullptr));
             insert_.reset(st, sqlite3_finalize);
             insertSql_ = sql;
         }
@@ -213,15 +229,15 @@ void Recordset::update() {
         for (const auto& p : pending_)
             bind(st, index++, p.first, p.second);
         if (sqlite3_step(st) != SQLITE_DONE)
-            throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
+            engineError(db_);
         sqlite3_reset(st);
     } else {
         Statement s(db_, sql);
         int index = 1;
         for (const auto& p : pending_)
             bind(s.st, index++, p.first, p.second);
-        sqlite3_bind_int64(s.st, index, value(QStringLiteral("id")).toLongLong());
-        s.runToEnd();
+        check(db_, sqlite3_bind_int64(s.st, index, value(QStringLiteral("id")).toLongLong()));
+        s.writeOneRow();
     }
     mode_ = Mode::Browse;
     pending_.clear();
@@ -230,8 +246,8 @@ void Recordset::update() {
 void Recordset::deleteCurrent() {
     const qint64 id = value(QStringLiteral("id")).toLongLong();
     Statement s(db_, QStringLiteral("DELETE FROM %1 WHERE ID=?").arg(quoteIdent(source_)));
-    sqlite3_bind_int64(s.st, 1, id);
-    s.runToEnd();
+    check(db_, sqlite3_bind_int64(s.st, 1, id));
+    s.writeOneRow();
 }
 
 void Recordset::close() {

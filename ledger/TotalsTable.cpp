@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/TotalsTable.h"
 #include "ledger/Database.h"
+#include <sqlite3.h>
 
 namespace kotsu {
 
@@ -55,17 +56,45 @@ bool totalsTriggersPresent(Database& db) {
     return rs.number(QStringLiteral("reccnt")) == 3;
 }
 
+namespace {
+
+int refuseCommit(void*) {
+    return 1; // SQLite turns the commit into a rollback
+}
+
+} // namespace
+
 BulkWrite::BulkWrite(Database& db) : db_(db) {
-    db_.exec(QString::fromUtf8(dropTriggersSql));
-    // The entry indexes go too and are built again at the end: one sorted build costs a
-    // fraction of what a hundred thousand rows inserted into them one by one cost.
-    Recordset rs = db_.openRecordset(
-        QStringLiteral("Select name, sql From sqlite_master Where type = 'index' and "
-                       "tbl_name = '明細テーブル' and sql Is Not Null"));
-    for (; !rs.atEnd(); rs.moveNext()) {
-        entryIndexes_ << rs.text(QStringLiteral("sql"));
-        db_.exec(QStringLiteral("DROP INDEX \"%1\"").arg(rs.text(QStringLiteral("name"))));
+    // Set before the first drop, so not even a statement outside a transaction commits.
+    sqlite3_commit_hook(db_.handle(), refuseCommit, nullptr);
+    try {
+        db_.exec(QString::fromUtf8(dropTriggersSql));
+        // The entry indexes go too and are built again at the end: one sorted build costs a
+        // fraction of what a hundred thousand rows inserted into them one by one cost.
+        Recordset rs = db_.openRecordset(
+            QStringLiteral("Select name, sql From sqlite_master Where type = 'index' and "
+                           "tbl_name = '明細テーブル' and sql Is Not Null"));
+        for (; !rs.atEnd(); rs.moveNext()) {
+            entryIndexes_ << rs.text(QStringLiteral("sql"));
+            db_.exec(QStringLiteral("DROP INDEX \"%1\"").arg(rs.text(QStringLiteral("name"))));
+        }
+    } catch (...) {
+        giveUp();
+        throw;
     }
+}
+
+BulkWrite::~BulkWrite() {
+    if (!finished_)
+        giveUp();
+}
+
+void BulkWrite::giveUp() {
+    if (!db_.handle())
+        return;
+    if (!sqlite3_get_autocommit(db_.handle()))
+        sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_commit_hook(db_.handle(), nullptr, nullptr);
 }
 
 void BulkWrite::finish() {
@@ -73,6 +102,8 @@ void BulkWrite::finish() {
         db_.exec(sql);
     db_.exec(QString::fromUtf8(recountSql));
     db_.exec(QString::fromUtf8(triggersSql));
+    sqlite3_commit_hook(db_.handle(), nullptr, nullptr);
+    finished_ = true;
 }
 
 } // namespace kotsu

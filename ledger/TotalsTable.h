@@ -19,16 +19,23 @@ bool totalsTriggersPresent(Database& db);
 // For a wipe or a bulk load inside one transaction: the triggers and the entry indexes
 // are dropped (with triggers SQLite empties a table row by row, with a million rows some
 // forty times slower), and finish() builds the indexes again, counts the totals once and
-// puts the triggers back. Without finish() the transaction must not be committed; rolled
-// back, all of them return with it.
+// puts the triggers back. Until finish() no commit goes through: the connection refuses
+// it, and a bulk write given up rolls the transaction back, so the triggers and indexes
+// always return.
 class BulkWrite {
 public:
     explicit BulkWrite(Database& db);
+    ~BulkWrite();
+    BulkWrite(const BulkWrite&) = delete;
+    BulkWrite& operator=(const BulkWrite&) = delete;
     void finish();
 
 private:
+    void giveUp();
+
     Database& db_;
     QStringList entryIndexes_;
+    bool finished_ = false;
 };
 
 } // namespace kotsu

@@ -14,17 +14,32 @@ int versionOf(Database& db) {
                    .number(QStringLiteral("user_version")));
 }
 
+// The indexes a ledger of this version has. A period's entries in list order with
+// everything a list row shows of them are read from 明細_期間 alone: the table, in order
+// of entry, would cost a page read per row.
+const char* const indexNames = "'明細_期間', '明細_科目_金額', '科目_名前', 'コメント_名前'";
+const char* const indexesSql =
+    "CREATE INDEX IF NOT EXISTS 明細_期間 ON 明細テーブル(日付, 科目ID, ID, 金額, コメント);"
+    "CREATE INDEX IF NOT EXISTS 明細_科目_金額 ON 明細テーブル(科目ID, 金額);"
+    "CREATE INDEX IF NOT EXISTS 科目_名前 ON 科目テーブル(科目名前);"
+    "CREATE INDEX IF NOT EXISTS コメント_名前 ON コメントテーブル(コメント名前);";
+
+bool indexesPresent(Database& db) {
+    Recordset rs = db.openRecordset(
+        QStringLiteral("Select count(name) as RecCnt From sqlite_master Where type = 'index' "
+                       "and name In (%1)")
+            .arg(QString::fromUtf8(indexNames)));
+    return rs.number(QStringLiteral("reccnt")) == 4;
+}
+
 } // namespace
 
 void upgradeSchema(Database& db, int fromVersion) {
     if (fromVersion < 2) {
         createTotalsTable(db);
-        // A period's entries in list order with everything a list row shows of them, read
-        // from the index alone: the table, in order of entry, would cost a page read per
-        // row. It takes over from the index on (日付, 科目ID), which it contains.
-        db.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS 明細_期間 ON "
-                               "明細テーブル(日付, 科目ID, ID, 金額, コメント);"
-                               "DROP INDEX IF EXISTS 明細_日付_科目;"));
+        // 明細_期間 takes over from the index on (日付, 科目ID), which it contains.
+        db.exec(QString::fromUtf8(indexesSql));
+        db.exec(QStringLiteral("DROP INDEX IF EXISTS 明細_日付_科目;"));
     }
     if (fromVersion < 3)
         createFixedEntryTables(db);
@@ -33,7 +48,8 @@ void upgradeSchema(Database& db, int fromVersion) {
 void upgradeLedger(const QString& path) {
     Database db(path);
     const int before = versionOf(db);
-    if (before > LedgerVersion || (before == LedgerVersion && totalsTriggersPresent(db)))
+    if (before > LedgerVersion ||
+        (before == LedgerVersion && totalsTriggersPresent(db) && indexesPresent(db)))
         return;
     Transaction t(db);
     // Read again under the write lock: another start may have done it meanwhile.
@@ -43,8 +59,11 @@ void upgradeLedger(const QString& path) {
     if (version < LedgerVersion) {
         upgradeSchema(db, version);
         db.exec(QStringLiteral("PRAGMA user_version=%1").arg(LedgerVersion));
-    } else if (!totalsTriggersPresent(db)) {
-        createTotalsTable(db);
+    } else {
+        // Put back what another tool may have taken away.
+        if (!totalsTriggersPresent(db))
+            createTotalsTable(db);
+        db.exec(QString::fromUtf8(indexesSql));
     }
     t.commit();
 }

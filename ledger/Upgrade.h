@@ -10,7 +10,8 @@ class Database;
 void upgradeSchema(Database& db, int fromVersion);
 
 // An older ledger is brought up to LedgerVersion in one transaction, all or nothing; the
-// totals' triggers are put back if something took them away. A newer ledger is left alone.
+// totals' triggers and the indexes are put back if something took them away. A newer
+// ledger is left alone.
 void upgradeLedger(const QString& path);
 
 } // namespace kotsu

@@ -52,6 +52,23 @@ private slots:
         QCOMPARE(m.commentPhrases(), QStringList({"昼食", "電車"}));
     }
 
+    void edit_ofAnEntryDeletedMeanwhile_doesNotBringItBack() {
+        MainFixture f;
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        const qint64 id = f.ledger.addEntry("2005/03/05", food, 1200, "昼食");
+        Form1& m = f.open();
+        m.Flx明細->setRow(1);
+        whenModal<Form3>([&](Form3* d) {
+            Database(f.ledger.path).exec("DELETE FROM 明細テーブル WHERE ID = " + sql::number(id));
+            d->Cmb登録->click();
+            QVERIFY(!d->isVisible());
+        });
+        m.MnuMeiEdit->trigger();
+        QCOMPARE(MessageBox::log().last().text, QString("指定された明細が見つかりません！！"));
+        QCOMPARE(f.ledger.count("明細テーブル"), 0);
+        QCOMPARE(m.Flx明細->rows(), 1);
+    }
+
     void edit_dateThroughThePicker_setsTagToEditOnlyWhileOpen() {
         MainFixture f;
         const qint64 food = f.ledger.addCategory("食費", "-");

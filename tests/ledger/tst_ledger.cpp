@@ -3,6 +3,7 @@
 #include "ledger/Operations.h"
 #include "ledger/Reset.h"
 #include "ledger/Totals.h"
+#include "ledger/TotalsTable.h"
 #include "support/TestLedger.h"
 #include <QCryptographicHash>
 #include <QFile>
@@ -92,6 +93,58 @@ private slots:
                  QStringList({"A2", "B"}));
         QCOMPARE(l.scalar("Select 予算 From 科目テーブル Where ID = " + sql::number(a), "予算"),
                  1000);
+    }
+
+    void vanishedRow_isNeitherChangedNorDeletedSilently_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("category edited") << "科目テーブル" << true;
+        QTest::newRow("category deleted") << "科目テーブル" << false;
+        QTest::newRow("entry deleted through the view") << "明細クエリ" << false;
+    }
+
+    void vanishedRow_isNeitherChangedNorDeletedSilently() {
+        QFETCH(QString, source);
+        QFETCH(bool, edit);
+        TestLedger l;
+        l.addEntry("2005/03/07", l.addCategory("食費", "-"), 1200);
+        Database db(l.path);
+        Recordset rs = db.openRecordset("Select * From " + source);
+        Database(l.path).exec("DELETE FROM 明細テーブル; DELETE FROM 科目テーブル;");
+        try {
+            if (edit) {
+                rs.edit();
+                rs.setValue("科目名前", "外食");
+                rs.update();
+            } else {
+                rs.deleteCurrent();
+            }
+            QFAIL("a write to a row that is gone passed for done");
+        } catch (const LedgerError& e) {
+            QCOMPARE(e.number(), LedgerError::RowGone);
+        }
+    }
+
+    void unfinishedBulkWrite_isNeverCommitted_andLostIndexesComeBack() {
+        TestLedger l;
+        l.addEntry("2005/03/07", l.addCategory("食費", "-"), 1200);
+        {
+            Database db(l.path);
+            Transaction t(db);
+            BulkWrite bulk(db);
+            deleteAllRows(db);
+            QVERIFY_THROWS_EXCEPTION(LedgerError, t.commit());
+        }
+        QCOMPARE(l.count("明細テーブル"), 1);
+        {
+            Database db(l.path);
+            QVERIFY(totalsTriggersPresent(db));
+            db.exec("DROP INDEX 明細_期間; DROP INDEX 科目_名前;");
+        }
+        ensureLedger(l.path);
+        QCOMPARE(l.scalar("Select count(name) as RecCnt From sqlite_master Where type = 'index' "
+                          "and name In ('明細_期間', '科目_名前')"),
+                 2);
     }
 
     void writes_convertTextToTheColumnType() {
