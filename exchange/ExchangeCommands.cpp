@@ -12,7 +12,6 @@
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
-#include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
 
@@ -80,9 +79,9 @@ QString writeFailure(const QSaveFile& file) {
 }
 
 // Every row the entry grid lists, title row first, a block at a time: the grid reads
-// its rows from the ledger as asked, so a long list never sits in memory whole. False
-// when the file takes less than it is given.
-bool writeEntryRows(MainPort& main, QSaveFile& file, int& replaced) {
+// its rows from the ledger as asked, so a long list never sits in memory whole. Why the
+// file did not take them all, if so.
+std::optional<QString> writeEntryRows(MainPort& main, QSaveFile& file, int& replaced) {
     constexpr int Block = 1024;
     const int count = main.entryRows();
     for (int first = 0; first < count; first += Block) {
@@ -94,12 +93,15 @@ bool writeEntryRows(MainPort& main, QSaveFile& file, int& replaced) {
             rows << cells;
         }
         int blockReplaced = 0;
-        const QByteArray bytes = toCp932(exportText(rows), &blockReplaced);
+        const std::optional<QByteArray> bytes = toCp932(exportText(rows), &blockReplaced);
+        if (!bytes)
+            return QStringLiteral("文字コードの変換ができません（Windowsの文字コードへの変換"
+                                  "機能を使えません）。元のファイルはそのままです。");
         replaced += blockReplaced;
-        if (file.write(bytes) != bytes.size())
-            return false;
+        if (file.write(*bytes) != bytes->size())
+            return writeFailure(file);
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
@@ -114,12 +116,9 @@ void ExchangeCommands::MnuExp_Click() {
         main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
     if (path.isEmpty())
         return;
-    const QString ledgerFile = ledgerFileAt(path, main_.ledgerPath());
-    if (!ledgerFile.isEmpty()) {
-        MessageBox::error(main_.window(),
-                          QStringLiteral("保存できませんでした！！\n「%1」はこの家計簿のデータの"
-                                         "ファイルです。別の名前を指定してください。")
-                              .arg(QFileInfo(ledgerFile).fileName()),
+    std::optional<QString> failure = exportRefusal(path, main_.ledgerPath());
+    if (failure) {
+        MessageBox::error(main_.window(), QStringLiteral("保存できませんでした！！\n") + *failure,
                           QStringLiteral("保存エラー"));
         return;
     }
@@ -127,26 +126,23 @@ void ExchangeCommands::MnuExp_Click() {
     // matters: commit() does not report a short write (a full disk) of buffered data.
     QSaveFile file(path);
     int replaced = 0;
-    bool written = false;
     try {
-        written = file.open(QIODevice::WriteOnly) && writeEntryRows(main_, file, replaced);
+        failure = file.open(QIODevice::WriteOnly) ? writeEntryRows(main_, file, replaced)
+                                                  : writeFailure(file);
     } catch (const LedgerError& e) {
+        failure = japaneseDescription(e);
+    }
+    if (!failure && !(file.flush() && file.commit()))
+        failure = writeFailure(file);
+    if (failure) {
         file.cancelWriting();
-        MessageBox::error(main_.window(),
-                          QStringLiteral("保存できませんでした！！\n") + japaneseDescription(e),
+        MessageBox::error(main_.window(), QStringLiteral("保存できませんでした！！\n") + *failure,
                           QStringLiteral("保存エラー"));
         return;
     }
     const int count = main_.entryRows();
     if (count > 1)
         main_.setEntryCurrent(count - 1, 5);
-    written = written && file.flush() && file.commit();
-    if (!written) {
-        MessageBox::error(main_.window(),
-                          QStringLiteral("保存できませんでした！！\n") + writeFailure(file),
-                          QStringLiteral("保存エラー"));
-        return;
-    }
     QString done = QStringLiteral("保存しました。");
     if (replaced > 0)
         done += QStringLiteral("\nWindowsの文字コードで書けない%1文字を「?」にしました。")

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace kotsu {
@@ -26,6 +27,14 @@ QString landing(const QString& path) {
     return f.filePath();
 }
 
+// kept followed by digits only: "kotsu.mdb.jet." and "1", say.
+bool isKeptOriginalName(const QString& name, const QString& kept) {
+    if (!name.startsWith(kept) || name.size() == kept.size())
+        return false;
+    return std::all_of(name.begin() + kept.size(), name.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
 // The file's folder resolved to its real place, and its name.
 QString canonicalName(const QString& path) {
     const QFileInfo f(path);
@@ -37,12 +46,23 @@ QString canonicalName(const QString& path) {
 
 QStringList ledgerFiles(const QString& ledgerPath) {
     QStringList files{ledgerPath};
-    for (const char* suffix :
-         {"-journal", "-wal", "-shm", ".lock", ".new", ".converting", ".converting.new", ".jet"})
+    for (const char* suffix : {"-journal", "-wal", "-shm", ".lock", ".jet"})
         files << ledgerPath + QLatin1String(suffix);
+    // Every original a take-over kept: a second one goes to ".jet.1", and so on.
+    const QFileInfo ledger(ledgerPath);
+    const QString kept = ledger.fileName() + QStringLiteral(".jet.");
+    for (const QString& name : QDir(ledger.absolutePath()).entryList({kept + QLatin1Char('*')}))
+        if (isKeptOriginalName(name, kept))
+            files << ledger.dir().filePath(name);
     for (int g = 0; g < BackupGenerations; ++g)
         files << backupPath(ledgerPath, g);
-    files << backupTempPath(ledgerPath);
+    // Names a file is built under before it is renamed into place, and their journals.
+    for (const QString& temp :
+         {ledgerPath + QStringLiteral(".new"), ledgerPath + QStringLiteral(".converting"),
+          ledgerPath + QStringLiteral(".converting.new"), backupTempPath(ledgerPath),
+          backupSetAsidePath(ledgerPath)})
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            files << temp + QLatin1String(suffix);
     return files;
 }
 
@@ -54,7 +74,26 @@ QString ledgerFileAt(const QString& target, const QString& ledgerPath) {
         if (!lands.isEmpty() && lands == canonicalName(file))
             return file;
     }
+    // A kept original's name not taken yet is still one the next take-over may use.
+    const QString kept = canonicalName(ledgerPath) + QStringLiteral(".jet.");
+    if (!lands.isEmpty() && isKeptOriginalName(lands, kept))
+        return lands;
     return QString();
+}
+
+std::optional<QString> exportRefusal(const QString& target, const QString& ledgerPath) {
+    const QString ledgerFile = ledgerFileAt(target, ledgerPath);
+    if (!ledgerFile.isEmpty())
+        return QStringLiteral("「%1」はこの家計簿のデータのファイルです。別の名前を指定してく"
+                              "ださい。")
+            .arg(QFileInfo(ledgerFile).fileName());
+    // Replacing a pipe, a device or a folder with a file is never what was meant.
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return QStringLiteral("「%1」はふつうのファイルではありません。別の名前を指定してく"
+                              "ださい。")
+            .arg(QFileInfo(target).fileName());
+    return std::nullopt;
 }
 
 } // namespace kotsu

@@ -71,6 +71,10 @@ QString backupTempPath(const QString& ledgerPath) {
     return backupPath(ledgerPath) + QStringLiteral(".new");
 }
 
+QString backupSetAsidePath(const QString& ledgerPath) {
+    return backupPath(ledgerPath) + QStringLiteral(".old");
+}
+
 void backupLedger(const QString& ledgerPath) {
     // Only files this program made are moved; anything else in their place stops us.
     for (int g = 0; g < BackupGenerations; ++g)

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kotsu;
@@ -32,10 +33,32 @@ class TestExport : public QObject {
     Q_OBJECT
 private slots:
     void cp932_writesWindowsBytes() {
-        QCOMPARE(toCp932("～－①Ⅲ㎝髙").toHex(), QByteArray("8160817c874087568770fbfc"));
+        QCOMPARE(toCp932("～－①Ⅲ㎝髙")->toHex(), QByteArray("8160817c874087568770fbfc"));
         int replaced = -1;
         QCOMPARE(toCp932("a𠮷b€", &replaced), QByteArray("a?b?"));
         QCOMPARE(replaced, 2);
+    }
+
+    void menuExport_withoutTheConverter_isRefusedAndKeepsTheOldFile() {
+        MainFixture f;
+        f.ledger.addEntry("2005/03/07", f.ledger.addCategory("食費", "-"), 1200);
+        Form1& m = f.open();
+        const QString path = f.ledger.dir.filePath("keep.txt");
+        {
+            QFile old(path);
+            old.open(QIODevice::WriteOnly);
+            old.write("keep me");
+        }
+        setCp932ConverterName("NO-SUCH-CODE-PAGE");
+        FileDialog::pushFileName(path);
+        m.MnuExp->trigger();
+        setCp932ConverterName("CP932");
+        QCOMPARE(readAll(path), QByteArray("keep me"));
+        QCOMPARE(MessageBox::log().last().title, QString("保存エラー"));
+        QVERIFY(MessageBox::log().last().text.startsWith(
+            "保存できませんでした！！\n文字コードの変換ができません"));
+        QCOMPARE(QDir(f.ledger.dir.path()).entryList(QDir::Files),
+                 QStringList({"keep.txt", "kotsu.mdb"}));
     }
 
     void exportLine_followsTheGridTexts_data() {
@@ -166,6 +189,14 @@ private slots:
                                                     << "kotsu.mdb-journal";
         QTest::newRow("a backup, through a linked folder") << "linked/kotsu.mdb.bak.2"
                                                            << "kotsu.mdb.bak.2";
+        QTest::newRow("a second kept original") << "kotsu.mdb.jet.1"
+                                                << "kotsu.mdb.jet.1";
+        QTest::newRow("a kept original's name not taken yet") << "kotsu.mdb.jet.12"
+                                                              << "kotsu.mdb.jet.12";
+        QTest::newRow("the backup's journal") << "kotsu.mdb.bak.new-journal"
+                                              << "kotsu.mdb.bak.new-journal";
+        QTest::newRow("the take-over's journal") << "kotsu.mdb.converting-journal"
+                                                 << "kotsu.mdb.converting-journal";
     }
     void menuExport_ontoTheLedgersOwnFiles_isRefused() {
         QFETCH(QString, target);
@@ -177,6 +208,9 @@ private slots:
         QVERIFY(QFile::link(f.ledger.path, dir.filePath("link.txt")));
         QVERIFY(::link(qPrintable(f.ledger.path), qPrintable(dir.filePath("hard.txt"))) == 0);
         QVERIFY(QFile::link(dir.path(), dir.filePath("linked")));
+        QFile windows(dir.filePath("kotsu.mdb.jet.1"));
+        QVERIFY(windows.open(QIODevice::WriteOnly) && windows.write("the only copy") > 0);
+        windows.close();
         Form1& m = f.open();
         const QByteArray before =
             QCryptographicHash::hash(readAll(f.ledger.path), QCryptographicHash::Sha256);
@@ -193,7 +227,22 @@ private slots:
                  before);
         QVERIFY(!QFile::exists(f.ledger.path + "-journal"));
         QVERIFY(!QFile::exists(f.ledger.path + ".bak.2"));
+        QCOMPARE(readAll(windows.fileName()), QByteArray("the only copy"));
         QCOMPARE(f.ledger.count("明細テーブル"), 1);
+    }
+
+    void menuExport_ontoAPipe_isRefusedAndLeavesItAPipe() {
+        MainFixture f;
+        Form1& m = f.open();
+        const QString fifo = f.ledger.dir.filePath("pipe");
+        QVERIFY(::mkfifo(qPrintable(fifo), 0600) == 0);
+        FileDialog::pushFileName(fifo);
+        m.MnuExp->trigger();
+        QCOMPARE(MessageBox::log().last().text,
+                 QString("保存できませんでした！！\n「pipe」はふつうのファイルではありません。"
+                         "別の名前を指定してください。"));
+        struct stat st {};
+        QVERIFY(::stat(qPrintable(fifo), &st) == 0 && S_ISFIFO(st.st_mode));
     }
 
     void menuExport_unencodableCharacters_areCountedInTheMessage() {
