@@ -12,6 +12,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sqlite3.h>
 
 namespace kotsu {
@@ -59,6 +60,19 @@ std::optional<int> position(const QString& text, int count) {
     return int(v);
 }
 
+// The old entry's amount: its income when that is a number above 0, whatever its size,
+// else its expense. The text of the column that counts.
+const QString& amountText(const OldLedger::Entry& e) {
+    const QString income = toHalfWidth(e.income).trimmed();
+    const bool above0 = isNumeric(income) && !income.startsWith(QLatin1Char('-')) &&
+                        std::any_of(income.begin(), income.end(), [](QChar c) {
+                            return c >= QLatin1Char('1') && c <= QLatin1Char('9');
+                        });
+    const auto yen = toYen(e.income);
+    // Within range the amount decides as it always did: 0.4 rounds to no income.
+    return (yen ? *yen > 0 : above0) ? e.income : e.expense;
+}
+
 // Every few hundred rows the windows are painted and a cancel is taken.
 void tick(Progress* progress, int& done) {
     if (progress && ++done % 512 == 0)
@@ -102,10 +116,15 @@ std::optional<QString> checkOldLedger(const JetReadResult& read, OldLedger& out)
         if (!parseDate(e.date).isValid())
             return QStringLiteral("テーブル「明細」の%1件目の「年月日」が日付ではありません。")
                 .arg(r + 1);
-        const auto income = toYen(e.income);
-        if (!(income && *income > 0) && !toYen(e.expense))
+        const QString& amount = amountText(e);
+        if (!isNumeric(amount))
             return QStringLiteral("テーブル「明細」の%1件目の金額が数値ではありません。")
                 .arg(r + 1);
+        if (!toYen(amount))
+            return QStringLiteral("テーブル「明細」の%1件目の金額「%2」は記録できる範囲（±%3"
+                                  "円）を超えています。")
+                .arg(r + 1)
+                .arg(amount.trimmed(), formatAmount(std::numeric_limits<qint32>::max()));
         const JetValue& remark = ents.rows[r][ents.column(entColumns[4])];
         e.remark = remark.isNull ? QString() : remark.text;
         out.entries << e;
@@ -145,14 +164,17 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
     for (const auto& e : old.entries) {
         const auto at = position(e.category, int(old.categories.size()));
         const qint64 categoryId = at ? firstIdOf.value(old.categories[*at].name) : unknownId;
-        const auto income = toYen(e.income);
         const QDate date = parseDate(e.date);
         if (!date.isValid())
             throw LedgerError(LedgerError::TypeConversion,
                               QStringLiteral("データ型変換エラー: 日付 = '%1'").arg(e.date));
         insert.bind(1, dateText(date));
         insert.bind(2, categoryId);
-        insert.bind(3, qint64(income && *income > 0 ? *income : *toYen(e.expense)));
+        const auto amount = toYen(amountText(e));
+        if (!amount)
+            throw LedgerError(LedgerError::TypeConversion,
+                              QStringLiteral("データ型変換エラー: 金額 = '%1'").arg(amountText(e)));
+        insert.bind(3, qint64(*amount));
         insert.bind(4, e.remark);
         insert.execute();
         if (!e.remark.isEmpty())

@@ -18,6 +18,7 @@ using namespace kotsu;
 using kotsu::test::JetColumn;
 using kotsu::test::JetTable;
 using kotsu::test::MainFixture;
+using kotsu::test::TestLedger;
 
 namespace {
 
@@ -173,6 +174,60 @@ private slots:
                  QStringList({"昼食", "", "昼食", "", "交通費"}));
         QCOMPARE(f.ledger.column("Select * From コメントテーブル Order by ID Asc", "コメント名前"),
                  QStringList({"交通費", "昼食"}));
+    }
+
+    void amountsBeyond32Bits_refuseTheFileNamingTheRow_data() {
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("expense");
+        QTest::addColumn<QString>("stored"); // empty: the file is refused
+        QTest::newRow("income beyond") << "3000000000"
+                                       << "0"
+                                       << "";
+        QTest::newRow("income just beyond, an expense beside") << "2147483648"
+                                                               << "500"
+                                                               << "";
+        QTest::newRow("expense beyond") << "0"
+                                        << "-2147483649"
+                                        << "";
+        QTest::newRow("largest income") << "2147483647"
+                                        << "9"
+                                        << "2147483647";
+        QTest::newRow("negative income counts as none") << "-3000000000"
+                                                        << "500"
+                                                        << "500";
+    }
+    void amountsBeyond32Bits_refuseTheFileNamingTheRow() {
+        QFETCH(QString, income);
+        QFETCH(QString, expense);
+        QFETCH(QString, stored);
+        auto value = [](const QString& text) { return JetValue{false, text}; };
+        JetReadResult read;
+        read.ok = true;
+        read.tables << JetTableRows{
+            "項目", true, 1, {"名前", "収支出"}, {{value("食費"), value("-")}}};
+        JetTableRows entries{"明細", true, 2, {"年月日", "科目", "収入", "支出", "備考"}, {}};
+        entries.rows << QList<JetValue>{value("2005/03/01"), value("0"), value("0"), value("1"),
+                                        value("")}
+                     << QList<JetValue>{value("2005/03/02"), value("0"), value(income),
+                                        value(expense), value("")};
+        read.tables << entries;
+        OldLedger old;
+        const auto why = checkOldLedger(read, old);
+        if (stored.isEmpty()) {
+            QVERIFY(why);
+            QVERIFY2(why->startsWith("テーブル「明細」の2件目の金額"), qPrintable(*why));
+            return;
+        }
+        QVERIFY2(!why, qPrintable(why.value_or("")));
+        TestLedger l;
+        {
+            Database db(l.path);
+            Transaction t(db);
+            writeImport(db, old);
+            t.commit();
+        }
+        QCOMPARE(l.column("Select * From 明細テーブル Order by ID Asc", "金額"),
+                 QStringList({"1", stored}));
     }
 
     void refusedFiles_leaveTheLedgerByteForByte_data() {
