@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,8 +42,11 @@ Form4::Form4(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     group->addButton(Opt収支[0], 0);
     group->addButton(Opt収支[1], 1);
     Opt収支[0]->setChecked(true);
+    for (QRadioButton* b : Opt収支)
+        b->installEventFilter(this);
     Txt予算 = new QLineEdit(this);
-    Txt予算->setMaxLength(10);
+    // Room for every 32-bit budget with its grouping, so a budget shown is never cut.
+    Txt予算->setMaxLength(14);
     Txt予算->setAlignment(Qt::AlignRight);
     Txt予算->setAttribute(Qt::WA_InputMethodEnabled, false);
     Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
@@ -84,7 +88,24 @@ QString Form4::currentName(Database& db) const {
 
 void Form4::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Typing replaces the proposed name.
     Txt科目名->setFocus();
+    Txt科目名->selectAll();
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == Opt収支[0] || watched == Opt収支[1])) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int chosen = key == Qt::Key_Left || key == Qt::Key_Up      ? 0
+                           : key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                                                                         : -1;
+        if (chosen >= 0) {
+            Opt収支[chosen]->setChecked(true);
+            Opt収支[chosen]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool Form4::isNewMode() const {
@@ -93,6 +114,10 @@ bool Form4::isNewMode() const {
 
 void Form4::Opt収支_Click() {
     Txt予算->setEnabled(!Opt収支[0]->isChecked());
+    // Tab enters the pair at the chosen option. Qt would keep it on whichever was focused
+    // last, an unchosen option on a later opening, where an arrow key then changes nothing.
+    for (QRadioButton* b : Opt収支)
+        b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Form4::Cmb登録_Click() {

@@ -32,6 +32,7 @@ public:
     void Cmb登録_Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

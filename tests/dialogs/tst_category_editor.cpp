@@ -1,17 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form4.h"
+#include "support/Keys.h"
 #include "support/MainFixture.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 using namespace kotsu;
-using kotsu::test::MainFixture;
-using kotsu::test::whenModal;
+using namespace kotsu::test;
 
 class TestCategoryEditor : public QObject {
     Q_OBJECT
 private slots:
+    // Name, Tab, Right, Tab, budget, Alt+O: the same keys give the same category every time.
+    void expenseByKeyboard_onEveryOpening() {
+        MainFixture f;
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        for (int i = 1; i <= 3; ++i) {
+            whenModal<Form4>([i](Form4* d) {
+                type(QString("Cat%1").arg(i));
+                press(Qt::Key_Tab);
+                QCOMPARE(focused(), d->Opt収支[0]);
+                press(Qt::Key_Right);
+                QVERIFY(d->Opt収支[1]->isChecked());
+                QVERIFY(d->Txt予算->isEnabled());
+                press(Qt::Key_Up);
+                QVERIFY(d->Opt収支[0]->isChecked());
+                QVERIFY(!d->Txt予算->isEnabled());
+                press(Qt::Key_Down);
+                press(Qt::Key_Tab);
+                QCOMPARE(focused(), d->Txt予算);
+                type(QString::number(1000 * i));
+                press(Qt::Key_O, Qt::AltModifier);
+                QTRY_VERIFY(!d->isVisible());
+            });
+            m.MnuKamAdd->trigger();
+        }
+        QCOMPARE(f.ledger.column("Select * From 科目テーブル Order by ID", "科目名前"),
+                 QStringList({"Cat1", "Cat2", "Cat3"}));
+        QCOMPARE(f.ledger.column("Select * From 科目テーブル Order by ID", "収支"),
+                 QStringList({"-", "-", "-"}));
+        QCOMPARE(f.ledger.column("Select * From 科目テーブル Order by ID", "予算"),
+                 QStringList({"1000", "2000", "3000"}));
+    }
+
     void newCategory_twice_isRefusedAsDuplicate() {
         MainFixture f;
         Form1& m = f.open();
@@ -74,6 +107,23 @@ private slots:
         m.MnuKamAdd->trigger();
         QVERIFY(MessageBox::log().isEmpty());
         QCOMPARE(f.ledger.scalar("Select 予算 From 科目テーブル", "予算"), 0);
+    }
+
+    // The budget box must hold every budget the ledger can hold, or OK cuts it.
+    void edit_unchanged_keepsEveryBudget_data() {
+        QTest::addColumn<qint64>("budget");
+        for (qint64 v : {-1500000000LL, -2147483648LL, 2147483647LL})
+            QTest::newRow(qPrintable(QString::number(v))) << v;
+    }
+    void edit_unchanged_keepsEveryBudget() {
+        QFETCH(qint64, budget);
+        MainFixture f;
+        f.ledger.addCategory("家賃", "-", budget);
+        Form1& m = f.open();
+        m.FLx科目->setRow(1);
+        whenModal<Form4>([](Form4* d) { d->Cmb登録->click(); });
+        m.MnuKamEdit->trigger();
+        QCOMPARE(f.ledger.scalar("Select 予算 From 科目テーブル", "予算"), budget);
     }
 
     void edit_ofIncome_showsEmptyDisabledBudget_untilSwitchedToExpense() {

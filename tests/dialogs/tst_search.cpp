@@ -6,25 +6,18 @@
 #include "support/Keys.h"
 #include "support/MainFixture.h"
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
 using namespace kotsu;
+using kotsu::test::commit;
 using kotsu::test::focused;
 using kotsu::test::MainFixture;
 using kotsu::test::press;
 using kotsu::test::whenModal;
 
 namespace {
-
-// Japanese text arrives from the input method as a committed string.
-void commit(const QString& text) {
-    QInputMethodEvent e;
-    e.setCommitString(text);
-    QApplication::sendEvent(focused(), &e);
-}
 
 QStringList listed(Form9* d, int column) {
     QStringList out;
