@@ -363,6 +363,9 @@ void Form1::setRegistrationDate(const QString& date) {
 QString Form1::listDate() const {
     return Lbl明細日付->text();
 }
+QString Form1::entryEditorDate() const {
+    return form3_->Lbl登録日付->text();
+}
 void Form1::setEntryEditorDate(const QString& date) {
     form3_->Lbl登録日付->setText(date);
 }

@@ -112,6 +112,7 @@ public:
     QString registrationDate() const override;
     void setRegistrationDate(const QString& date) override;
     QString listDate() const override;
+    QString entryEditorDate() const override;
     void setEntryEditorDate(const QString& date) override;
     QDate periodStart() const override { return Dat期間開始; }
     QDate periodEnd() const override { return Dat期間終了; }

@@ -68,7 +68,9 @@ Form2::Form2(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     const QString mode = main_.tag();
     if (mode == QLatin1String("EDIT") || mode == QLatin1String("TOUROKU")) {
         setWindowTitle(QStringLiteral("登録日の指定"));
-        Str年月日 = main_.registrationDate();
+        // An edited entry keeps its own date unless another is chosen.
+        Str年月日 =
+            mode == QLatin1String("EDIT") ? main_.entryEditorDate() : main_.registrationDate();
         Command1->hide();
         Command3->hide();
         Command4->setText(QStringLiteral("OK(&O)"));

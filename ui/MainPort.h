@@ -22,6 +22,7 @@ public:
     virtual QString registrationDate() const = 0;
     virtual void setRegistrationDate(const QString& date) = 0;
     virtual QString listDate() const = 0;
+    virtual QString entryEditorDate() const = 0;
     virtual void setEntryEditorDate(const QString& date) = 0;
 
     virtual QDate periodStart() const = 0;

@@ -65,7 +65,9 @@ private slots:
         for (const QString mode : {"TOUROKU", "EDIT"}) {
             FakePort port;
             port.tagText = mode;
-            port.registration = "2005/3/7";
+            // An edited entry's calendar opens on that entry's date.
+            port.registration = "1999/12/31";
+            (mode == "TOUROKU" ? port.registration : port.editorDate) = "2005/3/7";
             Form2 f(port);
             QCOMPARE(f.windowTitle(), QString("登録日の指定"));
             QVERIFY(f.Command1->isHidden());

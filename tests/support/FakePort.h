@@ -18,6 +18,7 @@ public:
     QString registrationDate() const override { return registration; }
     void setRegistrationDate(const QString& d) override { registration = d; }
     QString listDate() const override { return list; }
+    QString entryEditorDate() const override { return editorDate; }
     void setEntryEditorDate(const QString& d) override { editorDate = d; }
     QDate periodStart() const override { return {}; }
     QDate periodEnd() const override { return {}; }
