@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <sqlite3.h>
 
 namespace kotsu {
 
@@ -77,10 +76,6 @@ const QString& amountText(const OldLedger::Entry& e) {
 void tick(Progress* progress, int& done) {
     if (progress && ++done % 512 == 0)
         progress->check(done);
-}
-
-qint64 lastId(Database& db) {
-    return sqlite3_last_insert_rowid(db.handle());
 }
 
 } // namespace
@@ -148,14 +143,14 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
         categories.update();
         // Every lookup by name takes the first category of that name.
         if (!firstIdOf.contains(c.name))
-            firstIdOf.insert(c.name, lastId(db));
+            firstIdOf.insert(c.name, db.lastInsertId());
         tick(progress, done);
     }
     categories.addNew();
     categories.setValue(QStringLiteral("科目名前"), unknownCategory);
     categories.setValue(QStringLiteral("収支"), QStringLiteral("+"));
     categories.update();
-    const qint64 unknownId = firstIdOf.value(unknownCategory, lastId(db));
+    const qint64 unknownId = firstIdOf.value(unknownCategory, db.lastInsertId());
 
     // Values already checked and converted: one prepared insert serves every entry.
     Statement insert(db, "INSERT INTO 明細テーブル(日付, 科目ID, 金額, コメント) "

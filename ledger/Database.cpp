@@ -32,6 +32,10 @@ void Database::close() {
     }
 }
 
+qint64 Database::lastInsertId() const {
+    return sqlite3_last_insert_rowid(db_);
+}
+
 void Database::fail() const {
     throw LedgerError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
 }

@@ -24,6 +24,8 @@ public:
     // Plain SQLite statements of the layer itself (schema, pragmas, wipes).
     void exec(const QString& sqliteSql);
     void close();
+    // The ID the last insert on this connection was given.
+    qint64 lastInsertId() const;
 
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fail() const;

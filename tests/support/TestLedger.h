@@ -29,7 +29,7 @@ public:
         rs.setValue(QStringLiteral("予算"), budget);
         rs.setValue(QStringLiteral("収支"), sign);
         rs.update();
-        return lastId(db);
+        return db.lastInsertId();
     }
 
     qint64 addEntry(const QString& date, qint64 categoryId, qint64 amount,
@@ -42,7 +42,7 @@ public:
         rs.setValue(QStringLiteral("金額"), amount);
         rs.setValue(QStringLiteral("コメント"), comment);
         rs.update();
-        return lastId(db);
+        return db.lastInsertId();
     }
 
     void addPhrase(const QString& text) {
@@ -107,12 +107,6 @@ public:
 
     QTemporaryDir dir;
     QString path;
-
-private:
-    static qint64 lastId(Database& db) {
-        return db.openRecordset(QStringLiteral("Select last_insert_rowid() as id"))
-            .number(QStringLiteral("id"));
-    }
 };
 
 // Runs action on the modal dialog of type D once it is open (QDialog::exec blocks). A
