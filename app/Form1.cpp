@@ -17,7 +17,9 @@
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui/KeyHabits.h"
+#include "ui/MessageBox.h"
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,9 +63,10 @@ QLabel* caption(QWidget* parent, const QString& text) {
 
 } // namespace
 
-Form1::Form1(const QString& ledgerPath, QWidget* parent)
-    : QMainWindow(parent), ledgerPath_(ledgerPath) {
-    setWindowTitle(QStringLiteral("コツコツ帳。　Ver3.2"));
+Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
+    : QMainWindow(parent), ledgerPath_(ledgerPath), access_(access) {
+    setWindowTitle(readOnly() ? QStringLiteral("コツコツ帳。　Ver3.2　［読み取り専用］")
+                              : QStringLiteral("コツコツ帳。　Ver3.2"));
     setFont(proportionalGothic(9));
     auto* central = new QWidget(this);
     new QVBoxLayout(central);
@@ -75,6 +78,9 @@ Form1::Form1(const QString& ledgerPath, QWidget* parent)
     buildMenus();
     enableMenuBarKeys(this);
     buildPopups();
+    for (QAction* a : {MnuInp, MnuCls, MnuKom, MnuMeiEdit, MnuMeiDel, MnuIkkatu, MnuKamAdd,
+                       MnuKamEdit, MnuKamDel})
+        addWriteAction(a);
     setTabOrder();
     resize(15000 / 15, 9000 / 15);
 
@@ -342,6 +348,21 @@ void Form1::SubDB読み込み(const QDate& StYMD, const QDate& EdYMD) {
     Sub明細読み込み(StYMD, EdYMD);
     Sub科目読み込み(StYMD, EdYMD);
     Subコメント読み込み();
+}
+
+void Form1::addWriteAction(QAction* action) {
+    if (readOnly())
+        action->setEnabled(false);
+}
+
+bool Form1::mayWrite() {
+    if (!readOnly())
+        return true;
+    MessageBox::error(this,
+                      QStringLiteral("この台帳は読み取り専用です。変更はできません。\n%1")
+                          .arg(QDir::toNativeSeparators(ledgerPath_)),
+                      QStringLiteral("コツコツ帳。"));
+    return false;
 }
 
 void Form1::MnuVer_Click() {

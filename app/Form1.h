@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "app/LedgerLocation.h"
 #include "ledger/LedgerError.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
@@ -30,8 +31,14 @@ class Form7;
 class Form1 : public QMainWindow, public MainPort {
     Q_OBJECT
 public:
-    explicit Form1(const QString& ledgerPath, QWidget* parent = nullptr);
+    explicit Form1(const QString& ledgerPath, LedgerAccess access = LedgerAccess::ReadWrite,
+                   QWidget* parent = nullptr);
     ~Form1() override;
+
+    // Read-only ledgers. A command that writes registers its action here: while the ledger
+    // is read-only it is greyed and its keys do nothing. Its handler still asks mayWrite().
+    bool readOnly() const { return access_ == LedgerAccess::ReadOnly; }
+    void addWriteAction(QAction* action);
 
     // Period state.
     QString Tag;
@@ -107,6 +114,7 @@ public:
     // MainPort.
     QWidget* window() override { return this; }
     QString ledgerPath() const override { return ledgerPath_; }
+    bool mayWrite() override;
     QString tag() const override { return Tag; }
     void setTag(const QString& tag) override { Tag = tag; }
     QString registrationDate() const override;
@@ -154,6 +162,7 @@ private:
     template <typename F> bool guarded(F&& handler);
 
     QString ledgerPath_;
+    LedgerAccess access_;
     Form3* form3_;
     Form7* form7_;
     std::unique_ptr<CategoryCommands> categoryCommands_;

@@ -25,6 +25,8 @@ void Form1::Btn日付_Click() {
 }
 
 void Form1::Cmb登録_Click() {
+    if (!mayWrite())
+        return;
     const auto amount = toYen(Txt登録金額->text());
     if (!amount) {
         MessageBox::error(this, QStringLiteral("金額が不正です！！"), QStringLiteral("金額エラー"));

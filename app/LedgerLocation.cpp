@@ -3,6 +3,7 @@
 #include "common/InstallLayout.h"
 #include <QDir>
 #include <QFileInfo>
+#include <unistd.h>
 
 namespace kotsu {
 
@@ -37,6 +38,11 @@ QString chooseLedgerPath(const LedgerPlace& place) {
 }
 
 } // namespace
+
+bool mayWritePath(const QString& path) {
+    // access() also answers for a read-only medium, where even root may not write.
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
 
 QString resolveLedgerPath(const LedgerPlace& place) {
     return canonical(chooseLedgerPath(place));

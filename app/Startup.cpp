@@ -7,10 +7,49 @@
 #include "ui/ErrorReport.h"
 #include "ui/MessageBox.h"
 #include <QDir>
+#include <QFileInfo>
+#include <optional>
 
 namespace kotsu {
 
 namespace {
+
+const QString programTitle = QStringLiteral("コツコツ帳。");
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+void refuse(const QString& text) {
+    MessageBox::error(nullptr, text, programTitle);
+}
+
+// Before any lock: a ledger that cannot be made or written is told here, with its folder,
+// rather than as a failure of whatever would have touched it first. Nothing is written.
+std::optional<LedgerAccess> checkAccess(const QString& path, const LedgerPlace& place) {
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        refuse(QStringLiteral("台帳ファイルのフォルダがありません！！\n%1\n"
+                              "フォルダを作ってから起動するか、ある場所のファイルを指定して"
+                              "起動してください（kotsu ファイル名）。")
+                   .arg(native(folder)));
+        return std::nullopt;
+    }
+    const bool folderWritable = place.writable(folder);
+    if (!file.exists()) {
+        if (folderWritable)
+            return LedgerAccess::ReadWrite;
+        refuse(QStringLiteral("台帳ファイルを作れません！！\n%1\n"
+                              "このフォルダには書き込めません。書き込めるフォルダのファイルを"
+                              "指定して起動してください（kotsu ファイル名）。")
+                   .arg(native(folder)));
+        return std::nullopt;
+    }
+    // SQLite would open such a file without a word and fail at the first write.
+    return folderWritable && place.writable(path) ? LedgerAccess::ReadWrite
+                                                  : LedgerAccess::ReadOnly;
+}
 
 // False only when another program holds the ledger. Where no lock file can be written at
 // all, nothing of the ledger can be written either, so two programs cannot diverge there.
@@ -22,32 +61,89 @@ bool takeLock(QLockFile& lock, const QString& ledgerPath) {
     MessageBox::error(nullptr,
                       QStringLiteral("この台帳はすでに開かれています！！\n%1\n"
                                      "開いているコツコツ帳。をお使いください。")
-                          .arg(QDir::toNativeSeparators(ledgerPath)),
-                      QStringLiteral("コツコツ帳。"));
+                          .arg(native(ledgerPath)),
+                      programTitle);
     return false;
+}
+
+// What only a writable ledger can have done to it.
+bool refusedReadOnly(const QString& path) {
+    const QString why =
+        isJetFile(path) ? QStringLiteral("Windows版の台帳は、引き継ぎのために書き込みが必要です。")
+        : QFileInfo(path).size() == 0 ? QStringLiteral("台帳ファイルが空です（0 バイト）。")
+                                      : QString();
+    if (why.isEmpty())
+        return false;
+    refuse(
+        QStringLiteral("読み取り専用の台帳ファイルは使えません！！\n%1\n%2\n"
+                       "書き込めるようにするか、書き込める場所へコピーしてから起動してください。")
+            .arg(native(path), why));
+    return true;
+}
+
+// An empty file is what `touch` leaves: the user meant a new ledger, if they say so.
+bool emptyFileDeclined(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() != 0)
+        return false;
+    const auto answer = MessageBox::show(
+        nullptr,
+        QStringLiteral("台帳ファイル %1 は空です（0 バイト）。新しい台帳として使いますか？")
+            .arg(native(path)),
+        programTitle, MessageBox::Icon::None, MessageBox::Buttons::YesNo);
+    if (answer != MessageBox::Answer::Yes)
+        return true;
+    createLedger(path);
+    return false;
+}
+
+bool readOnlyNeedsUpgrade(const QString& path) {
+    if (!ledgerNeedsUpgrade(path))
+        return false;
+    refuse(
+        QStringLiteral("この台帳は新しい形式への更新が必要ですが、読み取り専用のため"
+                       "更新できません！！\n%1\n"
+                       "書き込めるようにするか、書き込める場所へコピーしてから起動してください。")
+            .arg(native(path)));
+    return true;
 }
 
 } // namespace
 
 Started startUp(const LedgerPlace& place) {
     Started s;
+    s.exitCode = 1;
     const QString path = resolveLedgerPath(place);
-    s.lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-    if (!takeLock(*s.lock, path)) {
-        s.exitCode = 1;
+    const std::optional<LedgerAccess> access = checkAccess(path, place);
+    if (!access)
         return s;
-    }
-    // Recovers what an interrupted run left, then converts a Windows ledger.
-    if (takeOverJetLedger(path) == TakeOver::Refused) {
-        s.exitCode = 1;
-        return s;
+    if (*access == LedgerAccess::ReadOnly) {
+        // Nothing is written, so nothing needs guarding from a second program.
+        if (refusedReadOnly(path))
+            return s;
+    } else {
+        s.lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+        if (!takeLock(*s.lock, path))
+            return s;
+        // Recovers what an interrupted run left, then converts a Windows ledger.
+        if (takeOverJetLedger(path) == TakeOver::Refused)
+            return s;
     }
     try {
-        ensureLedger(path);
-        s.window = std::make_unique<Form1>(path);
+        if (*access == LedgerAccess::ReadOnly) {
+            if (readOnlyNeedsUpgrade(path))
+                return s;
+        } else {
+            if (emptyFileDeclined(path))
+                return s;
+            ensureLedger(path);
+        }
+        s.window = std::make_unique<Form1>(path, *access);
+        s.exitCode = 0;
     } catch (const LedgerError& e) {
-        reportLedgerError(nullptr, e);
-        s.exitCode = 1;
+        // Whatever went wrong, the user is told which file it was.
+        reportLedgerError(nullptr,
+                          e.file().isEmpty() ? LedgerError(e.number(), e.description(), path) : e);
     }
     return s;
 }

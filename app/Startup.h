@@ -19,11 +19,13 @@ struct Started {
 // The start-up order. Each step runs only when the one before it succeeded, and nothing
 // touches the ledger's files before the lock is held:
 //   1. resolve the ledger path
-//   2. take the lock
-//   3. recover an interrupted take-over of a Windows ledger
-//   4. take over a Windows ledger
-//   5. upgrade (or create) the ledger
-//   6. open the main window (not yet shown)
+//   2. check its folder (there, writable) and whether the ledger may be written; one that
+//      may not is opened read-only, without a lock, and skips 4 to 6
+//   3. take the lock
+//   4. recover an interrupted take-over of a Windows ledger
+//   5. take over a Windows ledger
+//   6. make an empty file a new ledger if the user says so, upgrade (or create) the ledger
+//   7. open the main window (not yet shown)
 Started startUp(const LedgerPlace& place);
 
 } // namespace kotsu

@@ -39,6 +39,8 @@ void CategoryCommands::showForm4() {
 }
 
 void CategoryCommands::MnuKamAdd_Click() {
+    if (!main_.mayWrite())
+        return;
     Form4& f = loadForm4();
     f.Lblタイトル->setText(QStringLiteral("新　規"));
     f.setWindowTitle(QStringLiteral("科目の新規追加"));
@@ -65,6 +67,8 @@ void CategoryCommands::categoryNotFound() {
 }
 
 void CategoryCommands::MnuKamEdit_Click() {
+    if (!main_.mayWrite())
+        return;
     const auto selected = selectedRow();
     if (!selected)
         return;
@@ -93,6 +97,8 @@ void CategoryCommands::MnuKamEdit_Click() {
 }
 
 void CategoryCommands::MnuKamDel_Click() {
+    if (!main_.mayWrite())
+        return;
     const auto row = selectedRow();
     if (!row)
         return;

@@ -68,6 +68,8 @@ void EntryCommands::notFound() {
 }
 
 void EntryCommands::MnuMeiEdit_Click() {
+    if (!main_.mayWrite())
+        return;
     const auto row = currentRow();
     if (!row)
         return;
@@ -97,6 +99,8 @@ void EntryCommands::MnuMeiEdit_Click() {
 }
 
 void EntryCommands::MnuMeiDel_Click() {
+    if (!main_.mayWrite())
+        return;
     const auto row = currentRow();
     if (!row)
         return;
@@ -124,6 +128,8 @@ void EntryCommands::MnuMeiDel_Click() {
 }
 
 void EntryCommands::MnuIkkatu_Click() {
+    if (!main_.mayWrite())
+        return;
     const auto row = currentRow();
     if (!row)
         return;

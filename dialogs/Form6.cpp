@@ -93,6 +93,8 @@ void Form6::Command3_Click() {
 }
 
 void MnuKom_Click(MainPort& main) {
+    if (!main.mayWrite())
+        return;
     {
         Form6 editor(main, main.window());
         editor.exec();

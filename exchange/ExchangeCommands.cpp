@@ -151,6 +151,8 @@ void ExchangeCommands::MnuExp_Click() {
 }
 
 void ExchangeCommands::MnuCls_Click() {
+    if (!main_.mayWrite())
+        return;
     if (!askYes(main_, QStringLiteral("全てのデータを初期化します。よろしいですか？"),
                 QStringLiteral("確認")))
         return;
@@ -168,6 +170,8 @@ void ExchangeCommands::MnuCls_Click() {
 }
 
 void ExchangeCommands::MnuInp_Click() {
+    if (!main_.mayWrite())
+        return;
     if (!askYes(
             main_,
             QStringLiteral(

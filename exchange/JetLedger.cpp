@@ -40,12 +40,18 @@ int columnOf(const JetTableRows& t, const QString& name) {
     return -1;
 }
 
-std::optional<QString> checkShape(const JetTableRows& t, const TableShape& shape) {
+// A table or column of ours that is missing: the file is some other database.
+std::optional<QString> checkTables(const JetTableRows& t, const TableShape& shape) {
     if (!t.found)
         return QStringLiteral("テーブル「%1」がありません。").arg(shape.name);
     for (const QString& c : shape.columns)
         if (columnOf(t, c) < 0)
             return QStringLiteral("テーブル「%1」に列「%2」がありません。").arg(shape.name, c);
+    return std::nullopt;
+}
+
+// Our tables, but not whole.
+std::optional<QString> checkRows(const JetTableRows& t, const TableShape& shape) {
     if (t.rows.size() != t.declaredRows)
         return QStringLiteral("テーブル「%1」が壊れています。").arg(shape.name);
     for (int r = 0; r < t.rows.size(); ++r)
@@ -192,7 +198,12 @@ LedgerConversion convertJetLedger(const QString& path, Progress* progress) {
     }
     int rows = 0;
     for (int i = 0; i < shapes.size(); ++i) {
-        if (auto why = checkShape(read.tables[i], shapes[i])) {
+        if (auto why = checkTables(read.tables[i], shapes[i])) {
+            out.foreign = true;
+            out.reason = *why;
+            return out;
+        }
+        if (auto why = checkRows(read.tables[i], shapes[i])) {
             out.reason = *why;
             return out;
         }
@@ -271,6 +282,33 @@ void recoverInterruptedTakeOver(const QString& path) {
 
 namespace kotsu {
 
+namespace {
+
+// The older version's data file, which only the import reads.
+bool isOldVersionFile(const QString& path) {
+    const JetReadResult read =
+        readJetTables(path, {QStringLiteral("項目"), QStringLiteral("明細")});
+    return read.ok && read.tables.value(0).found && read.tables.value(1).found;
+}
+
+QString foreignFileText(const QString& path, const QString& reason) {
+    const QString where = QDir::toNativeSeparators(path);
+    if (isOldVersionFile(path))
+        return QStringLiteral(
+                   "このファイルは以前の版（Ver2."
+                   "0）のデータファイルで、台帳としては使えません！！\n"
+                   "%1\n"
+                   "ファイルはそのままです。別の場所へ移してから起動し（新しい台帳で始まります）、"
+                   "「ﾌｧｲﾙ(&F)」メニューの「Ver2.0の明細データの取込み(&I)」で取り込んでください。")
+            .arg(where);
+    return QStringLiteral("このファイルはコツコツ帳。の台帳ではありません！！\n%1\n（%2）\n"
+                          "ファイルはそのままです。別の場所へ移すか、別の台帳ファイルを指定して"
+                          "起動してください（kotsu ファイル名）。")
+        .arg(where, reason);
+}
+
+} // namespace
+
 TakeOver takeOverJetLedger(const QString& path) {
     recoverInterruptedTakeOver(path);
     if (!isJetFile(path))
@@ -288,11 +326,14 @@ TakeOver takeOverJetLedger(const QString& path) {
         return TakeOver::Refused;
     }
     if (!c.ok) {
-        MessageBox::error(nullptr,
-                          (c.notWritten ? QStringLiteral("新しい台帳を書き込めません！！\n")
-                                        : QStringLiteral("台帳ファイルを読み込めません！！\n")) +
-                              c.reason,
-                          QStringLiteral("ファイルエラー"));
+        const QString where = QDir::toNativeSeparators(path) + QLatin1Char('\n');
+        const QString text = c.foreign ? foreignFileText(path, c.reason)
+                             : c.notWritten
+                                 ? QStringLiteral("新しい台帳を書き込めません！！\n") + where +
+                                       c.reason + QStringLiteral("\n元のファイルはそのままです。")
+                                 : QStringLiteral("台帳ファイルを読み込めません！！\n") + where +
+                                       c.reason + QStringLiteral("\nファイルはそのままです。");
+        MessageBox::error(nullptr, text, QStringLiteral("ファイルエラー"));
         return TakeOver::Refused;
     }
     MessageBox::show(

@@ -13,6 +13,7 @@ struct LedgerConversion {
     bool ok = false;
     bool cancelled = false;  // by the user
     bool notWritten = false; // the Jet file was read, the new ledger could not be written
+    bool foreign = false;    // a Jet file without our tables: not a ledger of this program
     QString reason;          // why the Jet ledger was left as it was
     QString originalNow;     // where the Jet file is kept
 };

@@ -5,6 +5,7 @@
 #include "ledger/Upgrade.h"
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <sqlite3.h>
 
 namespace kotsu {
@@ -68,7 +69,9 @@ void createLedger(const QString& path) {
         db.exec(QStringLiteral("PRAGMA user_version=%1").arg(LedgerVersion));
         t.commit();
     }
-    if (!QFile::rename(temp, path)) {
+    // Over an empty file the user agreed to make a ledger of; else nothing is there.
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) !=
+        0) {
         QFile::remove(temp);
         throw LedgerError(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
     }
@@ -96,6 +99,12 @@ void checkLedger(const QString& path) {
 }
 
 } // namespace
+
+bool ledgerNeedsUpgrade(const QString& path) {
+    checkLedger(path);
+    Database db(path);
+    return upgradeDue(db);
+}
 
 void ensureLedger(const QString& path) {
     if (!QFileInfo::exists(path))

@@ -11,6 +11,10 @@ constexpr int LedgerVersion = 3;
 // file as it was. An older ledger is upgraded in one transaction.
 void ensureLedger(const QString& path);
 
+// The checks of ensureLedger without writing anything, for a ledger that may only be read:
+// LedgerError as ensureLedger raises it; true when the ledger would need an upgrade.
+bool ledgerNeedsUpgrade(const QString& path);
+
 // Creates an empty ledger at path, complete or not at all.
 void createLedger(const QString& path);
 

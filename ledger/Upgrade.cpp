@@ -45,11 +45,15 @@ void upgradeSchema(Database& db, int fromVersion) {
         createFixedEntryTables(db);
 }
 
+bool upgradeDue(Database& db) {
+    const int version = versionOf(db);
+    return version < LedgerVersion ||
+           (version == LedgerVersion && (!totalsTriggersPresent(db) || !indexesPresent(db)));
+}
+
 void upgradeLedger(const QString& path) {
     Database db(path);
-    const int before = versionOf(db);
-    if (before > LedgerVersion ||
-        (before == LedgerVersion && totalsTriggersPresent(db) && indexesPresent(db)))
+    if (!upgradeDue(db))
         return;
     Transaction t(db);
     // Read again under the write lock: another start may have done it meanwhile.

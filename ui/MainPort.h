@@ -16,6 +16,9 @@ public:
 
     virtual QWidget* window() = 0;
     virtual QString ledgerPath() const = 0;
+    // False, after telling the user why, when the ledger may not be written: every command
+    // that writes asks this before anything else.
+    virtual bool mayWrite() = 0;
 
     virtual QString tag() const = 0;
     virtual void setTag(const QString& tag) = 0;

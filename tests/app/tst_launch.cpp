@@ -1,22 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FlexGrid.h"
 #include "app/Form1.h"
 #include "app/LedgerLocation.h"
 #include "app/Startup.h"
+#include "dialogs/Form6.h"
+#include "ledger/Database.h"
 #include "ledger/Schema.h"
 #include "support/JetWriter.h"
+#include "ui/Clock.h"
 #include "ui/MessageBox.h"
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 
 using namespace kotsu;
 using kotsu::test::JetColumn;
+using kotsu::test::JetTable;
 
 namespace {
 
@@ -68,6 +76,23 @@ struct Layout {
     }
     LedgerPlace place(const QString& named = {}) const { return {named, bin, data}; }
 };
+
+// Root may write whatever the modes say, so the start-up is told what may not be written.
+LedgerPlace denying(const LedgerPlace& place, const QString& denied) {
+    LedgerPlace p = place;
+    p.writable = [denied](const QString& path) { return path != denied; };
+    return p;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
 
 class Umask {
 public:
@@ -223,11 +248,169 @@ private slots:
         QCOMPARE(MessageBox::log().size(), 1);
         QCOMPARE(MessageBox::log().first().title, QString("コツコツ帳。"));
         QVERIFY(MessageBox::log().first().text.startsWith("実行時エラー"));
+        QVERIFY(MessageBox::log().first().text.contains(canonical(file)));
         if (!content.isEmpty()) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), content);
         }
+    }
+
+    void missingOrUnwritableFolder_isToldBeforeAnyLock_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("missing") << false << "台帳ファイルのフォルダがありません！！";
+        QTest::newRow("unwritable") << true << "台帳ファイルを作れません！！";
+    }
+    void missingOrUnwritableFolder_isToldBeforeAnyLock() {
+        QFETCH(bool, exists);
+        QFETCH(QString, told);
+        Layout l(false);
+        const QString folder = canonical(l.root.path()) + "/box";
+        if (exists)
+            QVERIFY(QDir().mkpath(folder));
+        const Started s = startUp(denying(l.place(folder + "/mine.mdb"), folder));
+        QVERIFY(!s.window);
+        QCOMPARE(s.exitCode, 1);
+        QCOMPARE(MessageBox::log().size(), 1);
+        QVERIFY(MessageBox::log().first().text.startsWith(told + "\n" + folder + "\n"));
+        QVERIFY(filesIn(folder).isEmpty());
+    }
+
+    void emptyFile_becomesANewLedgerOnlyIfTheUserSaysSo_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void emptyFile_becomesANewLedgerOnlyIfTheUserSaysSo() {
+        QFETCH(bool, yes);
+        Layout l(false);
+        const QString file = canonical(l.root.path()) + "/touched.mdb";
+        writeFile(file, {});
+        MessageBox::pushAnswer(yes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+        {
+            const Started s = startUp(l.place(file));
+            QCOMPARE(bool(s.window), yes);
+            QCOMPARE(s.exitCode, yes ? 0 : 1);
+        }
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().text,
+                 "台帳ファイル " + file + " は空です（0 バイト）。新しい台帳として使いますか？");
+        QCOMPARE(QFileInfo(file).size() > 0, yes);
+        if (yes)
+            QCOMPARE(modeOf(file), 0600u);
+        QCOMPARE(filesIn(l.root.path()), QStringList({"touched.mdb"}));
+    }
+
+    void windowsFileThatIsNoLedger_isLeftAlone_andTheUserToldWhatToDo_data() {
+        QTest::addColumn<bool>("olderVersion");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("another database") << false << "（kotsu ファイル名）";
+        QTest::newRow("older version's data") << true << "「Ver2.0の明細データの取込み(&I)」";
+    }
+    void windowsFileThatIsNoLedger_isLeftAlone_andTheUserToldWhatToDo() {
+        QFETCH(bool, olderVersion);
+        QFETCH(QString, advice);
+        Layout l(false);
+        const QString ledger = canonical(l.bin) + "/kotsu.mdb";
+        QList<JetTable> tables;
+        if (olderVersion) {
+            tables << JetTable{"項目", {{"名前", JetColumn::Text}}, {{"食費"}}};
+            tables << JetTable{"明細", {{"科目", JetColumn::Long}}, {{0}}};
+        } else {
+            tables << JetTable{"住所録", {{"名前", JetColumn::Text}}, {{"山田"}}};
+        }
+        QVERIFY(test::writeJet4(ledger, tables));
+        const QByteArray before = digest(ledger);
+        {
+            const Started s = startUp(l.place());
+            QVERIFY(!s.window);
+        }
+        QCOMPARE(MessageBox::log().size(), 1);
+        const QString text = MessageBox::log().first().text;
+        QVERIFY2(text.contains("\n" + ledger + "\n") && text.contains(advice), qPrintable(text));
+        QCOMPARE(digest(ledger), before);
+        QCOMPARE(filesIn(l.bin), QStringList({"kotsu.mdb"}));
+    }
+
+    void readOnlyLedger_showsEverything_andRefusesEveryWrite_data() {
+        QTest::addColumn<bool>("folderDenied");
+        QTest::newRow("file not writable") << false;
+        QTest::newRow("folder not writable") << true;
+    }
+    void readOnlyLedger_showsEverything_andRefusesEveryWrite() {
+        QFETCH(bool, folderDenied);
+        Layout l(false);
+        const QString folder = canonical(l.bin);
+        const QString ledger = folder + "/kotsu.mdb";
+        ensureLedger(ledger);
+        {
+            Database db(ledger);
+            db.exec("INSERT INTO 科目テーブル(科目名前, 収支, 予算) VALUES('食費', '-', 0);"
+                    "INSERT INTO 明細テーブル(日付, 科目ID, 金額) VALUES('2005/03/07', 1, 1200)");
+        }
+        const QByteArray before = digest(ledger);
+        Clock::setToday(QDate(2005, 3, 7));
+        const Started s = startUp(denying(l.place(), folderDenied ? folder : ledger));
+        QVERIFY(s.window);
+        QVERIFY(!s.lock);
+        Form1& m = *s.window;
+        QCOMPARE(m.windowTitle(), QString("コツコツ帳。　Ver3.2　［読み取り専用］"));
+        QCOMPARE(m.Lbl集計残高->text(), QString("-1,200"));
+        QCOMPARE(m.Flx明細->rows(), 2);
+        for (QAction* a : {m.MnuInp, m.MnuCls, m.MnuKom, m.MnuMeiEdit, m.MnuMeiDel, m.MnuIkkatu,
+                           m.MnuKamAdd, m.MnuKamEdit, m.MnuKamDel})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        for (QAction* a : {m.MnuExp, m.MnuGraph, m.MnuMeiFind, m.MnuVer})
+            QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        m.Cmb登録科目->setCurrentIndex(0);
+        QTest::keyClicks(m.Txt登録金額, "500");
+        QTest::mouseClick(m.Cmb登録, Qt::LeftButton);
+        MnuKom_Click(m); // what a command reached some other way meets
+        const QString refusal = "この台帳は読み取り専用です。変更はできません。\n" + ledger;
+        QCOMPARE(MessageBox::log().size(), 2);
+        QCOMPARE(MessageBox::log()[0].text, refusal);
+        QCOMPARE(MessageBox::log()[1].text, refusal);
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(digest(ledger), before);
+        QCOMPARE(filesIn(folder), QStringList({"kotsu.mdb"}));
+    }
+
+    void readOnlyLedger_thatNeedsAWrite_isRefusedUntouched_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("Windows ledger") << "windows"
+                                        << "引き継ぎのために書き込みが必要です";
+        QTest::newRow("older ledger") << "older"
+                                      << "新しい形式への更新が必要";
+        QTest::newRow("empty file") << "empty"
+                                    << "空です（0 バイト）";
+    }
+    void readOnlyLedger_thatNeedsAWrite_isRefusedUntouched() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        Layout l(false);
+        const QString ledger = canonical(l.bin) + "/kotsu.mdb";
+        if (kind == "windows") {
+            QVERIFY(writeWindowsLedger(ledger));
+        } else if (kind == "older") {
+            ensureLedger(ledger);
+            Database(ledger).exec("PRAGMA user_version=1");
+        } else {
+            writeFile(ledger, {});
+        }
+        const QByteArray before = digest(ledger);
+        const Started s = startUp(denying(l.place(), ledger));
+        QVERIFY(!s.window);
+        QCOMPARE(s.exitCode, 1);
+        QCOMPARE(MessageBox::log().size(), 1);
+        const QString text = MessageBox::log().first().text;
+        QVERIFY2(text.contains(ledger) && text.contains(why), qPrintable(text));
+        QCOMPARE(digest(ledger), before);
+        QCOMPARE(filesIn(l.bin), QStringList({"kotsu.mdb"}));
     }
 
     void commandLine_answersWithoutADisplay_data() {

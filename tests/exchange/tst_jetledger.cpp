@@ -126,8 +126,8 @@ private slots:
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"kotsu.mdb"}));
             QCOMPARE(MessageBox::log().first().title, QString("ファイルエラー"));
             if (damage == 1)
-                QVERIFY(MessageBox::log().first().text.endsWith(
-                    "テーブル「コメントテーブル」がありません。"));
+                QVERIFY(MessageBox::log().first().text.contains(
+                    "（テーブル「コメントテーブル」がありません。）"));
         }
     }
 

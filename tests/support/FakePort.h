@@ -13,6 +13,7 @@ public:
 
     QWidget* window() override { return &host; }
     QString ledgerPath() const override { return {}; }
+    bool mayWrite() override { return true; }
     QString tag() const override { return tagText; }
     void setTag(const QString& t) override { tagText = t; }
     QString registrationDate() const override { return registration; }
