@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FlexGrid.h"
 #include "app/GridModel.h"
-#include "common/values.h"
+#include "ui/ListColumns.h"
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyle>
 
 namespace kotsu {
 
@@ -51,26 +50,12 @@ void FlexGrid::setColWidth(int col, int twips) {
     setColumnWidth(col, twips / 15);
 }
 
-int FlexGrid::widthFor(const QString& text) const {
-    // The delegate keeps a focus-frame margin and one pixel on each side, the grid a line.
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return fontMetrics().horizontalAdvance(text) + 2 * margin + 2;
-}
-
 void FlexGrid::fitColumnToAmounts(int col, qint64 lo, qint64 hi) {
-    const QString a = formatAmount(lo);
-    const QString b = formatAmount(hi);
-    fitColumnTo(col, a.size() >= b.size() ? a : b);
+    fitColumnTo(col, widestAmount(lo, hi));
 }
 
 void FlexGrid::fitColumnTo(int col, const QString& widestText) {
-    // Digits may differ in width: measure the widest digit in every place too.
-    QString widest = widestText;
-    for (QChar& c : widest)
-        if (c.isDigit())
-            c = QLatin1Char('0');
-    const int needed = qMax(widthFor(widestText), widthFor(widest));
-    setColumnWidth(col, qMax(minWidths_[col], needed));
+    setColumnWidth(col, qMax(minWidths_[col], cellWidth(this, widestText)));
 }
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment) {
     model_->setAlignment(col, alignment);

@@ -27,8 +27,6 @@ public:
     void fitColumnTo(int col, const QString& widestText);
     // Widens an amount column for every amount between lo and hi.
     void fitColumnToAmounts(int col, qint64 lo, qint64 hi);
-    // What a cell of this text needs to show whole, in pixels.
-    int widthFor(const QString& text) const;
     void setColAlignment(int col, Qt::Alignment alignment);
 
     int row() const { return row_; }

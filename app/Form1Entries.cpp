@@ -7,6 +7,7 @@
 #include "ledger/Database.h"
 #include "ledger/EntryList.h"
 #include "ledger/Totals.h"
+#include "ui/ListColumns.h"
 #include <QComboBox>
 #include <QLabel>
 #include <optional>
@@ -15,13 +16,9 @@ namespace kotsu {
 
 void Form1::Sub明細初期化() {
     Flx明細->clear();
-    const int widths[] = {300, 1200, 1530, 1100, 1100, 2130};
-    const QString titles[] = {QStringLiteral("No"),         QStringLiteral("　　日付"),
-                              QStringLiteral("　　　科目"), QStringLiteral("　　収入"),
-                              QStringLiteral("　　支出"),   QStringLiteral("　　　 コメント")};
-    for (int c = 0; c < 6; ++c) {
-        Flx明細->setColWidth(c, widths[c]);
-        Flx明細->setTextMatrix(0, c, titles[c]);
+    for (int c = 0; c < EntryListColumns; ++c) {
+        Flx明細->setColWidth(c, entryListTwips(c));
+        Flx明細->setTextMatrix(0, c, entryListTitle(c));
     }
 }
 

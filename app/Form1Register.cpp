@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "common/values.h"
 #include "datepick/Form2.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
@@ -37,15 +38,13 @@ void Form1::Cmb登録_Click() {
     try {
         Database db(ledgerPath_);
         Transaction t(db);
-        const qint64 categoryId = Cmb登録科目->currentData().toLongLong();
-        if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {
-            MessageBox::error(this, QStringLiteral("科目が登録されていません！！"),
-                              QStringLiteral("指定エラー"));
+        if (Cmb登録科目->currentIndex() < 0 ||
+            !registerEntry(db, Lbl登録日付->text(), Cmb登録科目->currentData().toLongLong(),
+                           *amount, comment)) {
+            selectionError(this, QStringLiteral("科目が登録されていません！！"));
             Cmb登録科目->setFocus();
             return;
         }
-        addPhraseIfNew(db, comment);
-        appendEntry(db, Lbl登録日付->text(), categoryId, *amount, comment);
         t.commit();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);

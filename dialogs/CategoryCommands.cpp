@@ -2,6 +2,7 @@
 #include "dialogs/CategoryCommands.h"
 #include "common/values.h"
 #include "dialogs/Form4.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
@@ -15,10 +16,6 @@
 #include <QRadioButton>
 
 namespace kotsu {
-
-namespace {
-const QString selectionTitle = QStringLiteral("指定エラー");
-} // namespace
 
 CategoryCommands::CategoryCommands(MainPort& main) : main_(main) {}
 CategoryCommands::~CategoryCommands() = default;
@@ -54,16 +51,10 @@ void CategoryCommands::MnuKamAdd_Click() {
 std::optional<int> CategoryCommands::selectedRow() {
     const int row = main_.summaryRow();
     if (main_.summaryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("科目が選択されていません！！"),
-                          selectionTitle);
+        selectionError(main_.window(), QStringLiteral("科目が選択されていません！！"));
         return std::nullopt;
     }
     return row;
-}
-
-void CategoryCommands::categoryNotFound() {
-    MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                      selectionTitle);
 }
 
 void CategoryCommands::MnuKamEdit_Click() {
@@ -78,7 +69,7 @@ void CategoryCommands::MnuKamEdit_Click() {
     try {
         Database db(main_.ledgerPath());
         if (!categoryExists(db, id)) {
-            categoryNotFound();
+            categoryNotFound(main_.window());
             return;
         }
     } catch (const LedgerError& e) {
@@ -110,7 +101,7 @@ void CategoryCommands::MnuKamDel_Click() {
             db.openRecordset(QStringLiteral("Select * from 科目テーブル Where ID = ") +
                              sql::number(main_.summaryCategoryId(*row)));
         if (category.atEnd()) {
-            categoryNotFound();
+            categoryNotFound(main_.window());
             return;
         }
         // Only this category's entries: another of the same name keeps its own.
@@ -137,7 +128,7 @@ void CategoryCommands::MnuKamDel_Click() {
         }
     } catch (const LedgerError& e) {
         if (e.number() == LedgerError::RowGone)
-            categoryNotFound();
+            categoryNotFound(main_.window());
         else
             reportLedgerError(main_.window(), e);
     }

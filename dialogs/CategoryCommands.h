@@ -23,7 +23,6 @@ public:
 
 private:
     std::optional<int> selectedRow();
-    void categoryNotFound();
     Form4& loadForm4();
     void showForm4();
 

@@ -3,6 +3,7 @@
 #include "common/values.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form7.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Quote.h"
@@ -15,10 +16,6 @@
 
 namespace kotsu {
 
-namespace {
-const QString selectionTitle = QStringLiteral("指定エラー");
-} // namespace
-
 QString EntryRow::recordSql() const {
     return QStringLiteral("Select * From 明細クエリ Where ID = ") + sql::number(entryId);
 }
@@ -29,8 +26,7 @@ EntryCommands::EntryCommands(MainPort& main, Form3& form3, Form7& form7)
 std::optional<EntryRow> EntryCommands::currentRow() {
     const int row = main_.entryRow();
     if (main_.entryRows() <= 1 || row < 1) {
-        MessageBox::error(main_.window(), QStringLiteral("明細が選択されていません！！"),
-                          selectionTitle);
+        selectionError(main_.window(), QStringLiteral("明細が選択されていません！！"));
         return std::nullopt;
     }
     EntryRow r;
@@ -52,19 +48,9 @@ std::optional<EntryRow> EntryCommands::currentRow() {
 
 void EntryCommands::failed(const LedgerError& e) {
     if (e.number() == LedgerError::NoCurrentRecord || e.number() == LedgerError::RowGone)
-        notFound();
+        entryNotFound(main_.window());
     else
         reportLedgerError(main_.window(), e);
-}
-
-void EntryCommands::categoryNotFound() {
-    MessageBox::error(main_.window(), QStringLiteral("指定された科目が見つかりません！！"),
-                      selectionTitle);
-}
-
-void EntryCommands::notFound() {
-    MessageBox::error(main_.window(), QStringLiteral("指定された明細が見つかりません！！"),
-                      selectionTitle);
 }
 
 void EntryCommands::MnuMeiEdit_Click() {
@@ -75,14 +61,14 @@ void EntryCommands::MnuMeiEdit_Click() {
         return;
     const int categoryIndex = form3_.Cmb登録科目->findData(row->categoryId);
     if (categoryIndex < 0) {
-        categoryNotFound();
+        categoryNotFound(main_.window());
         return;
     }
     try {
         Database db(main_.ledgerPath());
         Recordset rs = db.openRecordset(row->recordSql());
         if (rs.atEnd()) {
-            notFound();
+            entryNotFound(main_.window());
             return;
         }
         form3_.Tag = QString::number(rs.number(QStringLiteral("id")));
@@ -108,7 +94,7 @@ void EntryCommands::MnuMeiDel_Click() {
         Database db(main_.ledgerPath());
         Recordset rs = db.openRecordset(row->recordSql());
         if (rs.atEnd()) {
-            notFound();
+            entryNotFound(main_.window());
             return;
         }
         const QChar lf = QLatin1Char('\n');
@@ -135,7 +121,7 @@ void EntryCommands::MnuIkkatu_Click() {
         return;
     const int index = form7_.Cmb修正後->findData(row->categoryId);
     if (index < 0) {
-        categoryNotFound();
+        categoryNotFound(main_.window());
         return;
     }
     form7_.Lbl修正前->setText(row->category);

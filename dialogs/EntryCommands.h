@@ -33,8 +33,6 @@ public:
 
 private:
     std::optional<EntryRow> currentRow();
-    void notFound();
-    void categoryNotFound();
     // An entry gone from the ledger is not found; anything else is reported as it is.
     void failed(const LedgerError& e);
 

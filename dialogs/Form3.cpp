@@ -2,6 +2,7 @@
 #include "dialogs/Form3.h"
 #include "common/values.h"
 #include "datepick/Form2.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
@@ -111,20 +112,17 @@ void Form3::Cmb登録_Click() {
                                          sql::number(Tag.toLongLong()));
         // Gone meanwhile: writing the new one would bring a deleted entry back.
         if (old.atEnd()) {
-            MessageBox::error(this, QStringLiteral("指定された明細が見つかりません！！"),
-                              QStringLiteral("指定エラー"));
+            entryNotFound(this);
             reject();
             return;
         }
         old.deleteCurrent();
-        addPhraseIfNew(db, Cmb登録コメント->currentText());
-        const qint64 categoryId = Cmb登録科目->currentData().toLongLong();
-        if (Cmb登録科目->currentIndex() < 0 || !categoryExists(db, categoryId)) {
-            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
-                              QStringLiteral("指定エラー"));
+        if (Cmb登録科目->currentIndex() < 0 ||
+            !registerEntry(db, Lbl登録日付->text(), Cmb登録科目->currentData().toLongLong(),
+                           *amount, Cmb登録コメント->currentText())) {
+            categoryNotFound(this);
             return;
         }
-        appendEntry(db, Lbl登録日付->text(), categoryId, *amount, Cmb登録コメント->currentText());
         t.commit();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);

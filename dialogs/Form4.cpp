@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form4.h"
 #include "common/values.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Queries.h"
@@ -130,8 +131,7 @@ void Form4::Cmb登録_Click() {
     }
     const QString name = Txt科目名->text();
     if (name.isEmpty()) {
-        MessageBox::error(this, QStringLiteral("指定された科目名は無効です！！"),
-                          QStringLiteral("指定エラー"));
+        selectionError(this, QStringLiteral("指定された科目名は無効です！！"));
         Txt科目名->setFocus();
         return;
     }
@@ -160,8 +160,7 @@ void Form4::Cmb登録_Click() {
                 db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
                                  sql::number(Tag.toLongLong()));
             if (rs.atEnd()) {
-                MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
-                                  QStringLiteral("指定エラー"));
+                categoryNotFound(this);
                 return;
             }
             rs.edit();
@@ -169,8 +168,7 @@ void Form4::Cmb登録_Click() {
         }
     } catch (const LedgerError& e) {
         if (e.number() == LedgerError::RowGone)
-            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
-                              QStringLiteral("指定エラー"));
+            categoryNotFound(this);
         else
             reportLedgerError(this, e);
         return;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form7.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
-#include "ui/MessageBox.h"
 #include "ui/Style.h"
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -62,8 +62,7 @@ void Form7::Cmb登録_Click() {
         const qint64 target = Cmb修正後->currentData().toLongLong();
         if (Cmb修正後->currentIndex() < 0 || !categoryExists(db, sourceId) ||
             !categoryExists(db, target)) {
-            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
-                              QStringLiteral("指定エラー"));
+            categoryNotFound(this);
             return;
         }
         db.execute(QStringLiteral("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2")

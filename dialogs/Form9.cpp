@@ -8,6 +8,7 @@
 #include "ledger/LedgerError.h"
 #include "ui/ErrorReport.h"
 #include "ui/KeyHabits.h"
+#include "ui/ListColumns.h"
 #include "ui/MainPort.h"
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -16,30 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace kotsu {
-
-namespace {
-
-// What a cell of this text needs to show whole, as the entry list measures it; digits may
-// differ in width, so the widest digit counts in every place.
-int cellWidth(const QTableView* view, const QString& text) {
-    QString widest = text;
-    for (QChar& c : widest)
-        if (c.isDigit())
-            c = QLatin1Char('0');
-    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    const QFontMetrics fm = view->fontMetrics();
-    return qMax(fm.horizontalAdvance(text), fm.horizontalAdvance(widest)) + 2 * margin + 2;
-}
-
-// The entry list's widths in twips: 日付, 科目, 収入, 支出, コメント.
-constexpr int ColumnTwips[] = {1200, 1530, 1100, 1100, 2130};
-
-} // namespace
 
 Form9::Form9(MainPort& main, QWidget* parent)
     : QDialog(parent), main_(main), model_(new FoundEntriesModel(this)) {
@@ -110,8 +91,9 @@ void Form9::buildGrid() {
     Flx明細->horizontalHeader()->setHighlightSections(false);
     Flx明細->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Flx明細->horizontalHeader()->setStretchLastSection(true);
+    // The entry list's widths, without its row number.
     for (int c = 0; c < FoundEntriesModel::Columns; ++c)
-        Flx明細->setColumnWidth(c, ColumnTwips[c] / 15);
+        Flx明細->setColumnWidth(c, entryListTwips(c + 1) / 15);
     Flx明細->installEventFilter(this);
 }
 
@@ -181,11 +163,9 @@ void Form9::fitAmountColumns() {
         hi[column] = qMax(hi[column], e.amount);
     }
     for (int i = 0; i < 2; ++i) {
-        const QString a = formatAmount(lo[i]);
-        const QString b = formatAmount(hi[i]);
         const int c = FoundEntriesModel::Income + i;
         Flx明細->setColumnWidth(
-            c, qMax(ColumnTwips[c] / 15, cellWidth(Flx明細, a.size() >= b.size() ? a : b)));
+            c, qMax(entryListTwips(c + 1) / 15, cellWidth(Flx明細, widestAmount(lo[i], hi[i]))));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/FoundEntriesModel.h"
 #include "common/values.h"
+#include "ui/ListColumns.h"
 
 namespace kotsu {
 
@@ -50,11 +51,8 @@ QVariant FoundEntriesModel::data(const QModelIndex& index, int role) const {
 QVariant FoundEntriesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    // The entry list's titles.
-    static const QString titles[] = {QStringLiteral("　　日付"), QStringLiteral("　　　科目"),
-                                     QStringLiteral("　　収入"), QStringLiteral("　　支出"),
-                                     QStringLiteral("　　　 コメント")};
-    return section >= 0 && section < Columns ? titles[section] : QString();
+    // The entry list's titles, without its row number.
+    return section >= 0 && section < Columns ? entryListTitle(section + 1) : QString();
 }
 
 void FoundEntriesModel::setResult(EntrySearchResult result) {

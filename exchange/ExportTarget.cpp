@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ExportTarget.h"
+#include "common/Files.h"
 #include "ledger/Backup.h"
 #include <QDir>
 #include <QFile>
@@ -10,14 +11,6 @@
 namespace kotsu {
 
 namespace {
-
-bool sameFile(const QString& a, const QString& b) {
-    struct stat sa {};
-    struct stat sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
 
 // Where a write to path lands: the end of its chain of links, as the saving follows it.
 QString landing(const QString& path) {
@@ -69,7 +62,7 @@ QStringList ledgerFiles(const QString& ledgerPath) {
 QString ledgerFileAt(const QString& target, const QString& ledgerPath) {
     const QString lands = canonicalName(landing(target));
     for (const QString& file : ledgerFiles(ledgerPath)) {
-        if (sameFile(target, file))
+        if (sameFile(target, file, Links::Follow))
             return file;
         if (!lands.isEmpty() && lands == canonicalName(file))
             return file;

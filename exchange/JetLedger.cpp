@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/JetLedger.h"
+#include "common/Files.h"
 #include "exchange/JetReader.h"
 #include "exchange/Progress.h"
 #include "ledger/Database.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kotsu {
@@ -84,14 +84,6 @@ QStringList keptNames(const QString& path) {
     return names;
 }
 
-bool sameFile(const QString& a, const QString& b) {
-    struct stat sa {};
-    struct stat sb {};
-    return ::lstat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::lstat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
-
 // A copy that is on the disk before it is relied on.
 bool copyDurably(const QString& from, const QString& to) {
     if (!QFile::copy(from, to))
@@ -111,10 +103,6 @@ bool keepOriginal(const QString& path, const QString& kept) {
     if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
         return true;
     return copyDurably(path, kept);
-}
-
-bool moveOver(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 // Rows, sums of IDs and sums of amounts and budgets: what must be equal after copying.
@@ -171,14 +159,6 @@ void copyRows(Database& db, const JetTableRows& t, const TableShape& shape, Prog
 }
 
 } // namespace
-
-bool isJetFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(20);
-    return head.size() == 20 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16);
-}
 
 LedgerConversion convertJetLedger(const QString& path, Progress* progress) {
     LedgerConversion out;
@@ -272,7 +252,7 @@ void recoverInterruptedTakeOver(const QString& path) {
     if (!isJetFile(path))
         return;
     for (const QString& name : keptNames(path))
-        if (sameFile(name, path))
+        if (sameFile(name, path, Links::AsThemselves))
             QFile::remove(name);
     QFile::remove(building);
     QFile::remove(buildingTemp);

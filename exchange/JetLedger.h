@@ -6,9 +6,6 @@ namespace kotsu {
 
 class Progress;
 
-// True when the file at path is a Jet (Access) database rather than our own ledger.
-bool isJetFile(const QString& path);
-
 struct LedgerConversion {
     bool ok = false;
     bool cancelled = false;  // by the user

@@ -2,12 +2,23 @@
 #pragma once
 // What the Jet reader child hands back over its pipe, and how it ends.
 #include <QDataStream>
+#include <QFile>
 #include <QList>
 #include <QString>
 
 namespace kotsu {
 
 constexpr quint32 JetProtocolMagic = 0x4B4A5452;
+
+// True when the file at path begins as a Jet (Access) database does, rather than as our
+// own ledger or anything else.
+inline bool isJetFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(20);
+    return head.size() == 20 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16);
+}
 
 // The child's exit status.
 enum JetReaderExit : int {

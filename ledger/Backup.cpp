@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Backup.h"
+#include "common/Files.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <cstdio>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -53,11 +53,6 @@ void copyLedger(const QString& ledgerPath, const QString& temp) {
 bool movable(const QString& path) {
     const QFileInfo f(path);
     return !f.exists() || (f.isFile() && !f.isSymLink());
-}
-
-// rename() replaces its target in one step, so nothing is removed first.
-bool moveOver(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace

@@ -37,4 +37,13 @@ void appendEntry(Database& db, const QString& date, qint64 categoryId, qint32 am
     rs.update();
 }
 
+bool registerEntry(Database& db, const QString& date, qint64 categoryId, qint32 amount,
+                   const QString& comment) {
+    if (!categoryExists(db, categoryId))
+        return false;
+    addPhraseIfNew(db, comment);
+    appendEntry(db, date, categoryId, amount, comment);
+    return true;
+}
+
 } // namespace kotsu

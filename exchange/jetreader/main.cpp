@@ -22,14 +22,6 @@ using kotsu::JetValue;
 
 namespace {
 
-bool hasJetSignature(const char* path) {
-    QFile f(QString::fromLocal8Bit(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(20);
-    return head.size() == 20 && head.mid(4, 16) == QByteArray("Standard Jet DB\0", 16);
-}
-
 // Dates are read from the stored value (days since 1899-12-30), exact for every year.
 QString dateOf(const void* raw) {
     double days = 0;
@@ -163,7 +155,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return kotsu::JetUsage;
-    if (!hasJetSignature(argv[1]))
+    if (!kotsu::isJetFile(QString::fromLocal8Bit(argv[1])))
         return kotsu::JetNotJet;
     // Old ledgers are written in the Windows Japanese code page.
     setenv("MDB_JET3_CHARSET", "CP932", 1);

@@ -7,6 +7,7 @@
 #include "ledger/LedgerError.h"
 #include "support/Keys.h"
 #include "support/MainFixture.h"
+#include "ui/ListColumns.h"
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
@@ -176,7 +177,7 @@ private slots:
                     continue;
                 for (int r = 1; r < grid->rows(); ++r) {
                     const QString text = grid->textMatrix(r, c);
-                    QVERIFY2(grid->widthFor(text) <= grid->columnWidth(c),
+                    QVERIFY2(cellWidth(grid, text) <= grid->columnWidth(c),
                              qPrintable(QString("%1 in column %2").arg(text).arg(c)));
                 }
             }

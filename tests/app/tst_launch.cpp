@@ -7,10 +7,10 @@
 #include "ledger/Database.h"
 #include "ledger/Schema.h"
 #include "support/JetWriter.h"
+#include "support/TestLedger.h"
 #include "ui/Clock.h"
 #include "ui/MessageBox.h"
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,6 +23,7 @@
 #include <sys/stat.h>
 
 using namespace kotsu;
+using kotsu::test::digest;
 using kotsu::test::JetColumn;
 using kotsu::test::JetTable;
 
@@ -30,28 +31,9 @@ namespace {
 
 // A Windows ledger that a start would take over, were it allowed to.
 bool writeWindowsLedger(const QString& path) {
-    return test::writeJet4(path, {{"科目テーブル",
-                                   {{"ID", JetColumn::Long},
-                                    {"科目名前", JetColumn::Text},
-                                    {"収支", JetColumn::Text},
-                                    {"予算", JetColumn::Long}},
-                                   {{1, "食費", "-", 30000}}},
-                                  {"明細テーブル",
-                                   {{"ID", JetColumn::Long},
-                                    {"日付", JetColumn::DateTime},
-                                    {"科目ID", JetColumn::Long},
-                                    {"金額", JetColumn::Long},
-                                    {"コメント", JetColumn::Text}},
-                                   {{1, QDate(2005, 3, 1), 1, 1200, "昼食"}}},
-                                  {"コメントテーブル",
-                                   {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}},
-                                   {{1, "昼食"}}}});
-}
-
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return test::writeJet4(path, test::windowsLedger({{1, "食費", "-", 30000}},
+                                                     {{1, QDate(2005, 3, 1), 1, 1200, "昼食"}},
+                                                     {{1, "昼食"}}));
 }
 
 unsigned modeOf(const QString& path) {

@@ -9,8 +9,6 @@
 #include <QTest>
 
 using namespace kotsu;
-using kotsu::test::JetColumn;
-using kotsu::test::JetTable;
 using kotsu::test::MainFixture;
 using kotsu::test::TestLedger;
 using kotsu::test::whenModal;
@@ -81,18 +79,10 @@ private slots:
                  0);
 
         const QString old = f.ledger.dir.filePath("old.mdb");
-        JetTable cats{"項目", {{"名前", JetColumn::Text}, {"収支出", JetColumn::Text}}, {}};
-        cats.rows << QList<QVariant>{"食費", "-"} << QList<QVariant>{"給与", "+"};
-        JetTable entries{"明細",
-                         {{"年月日", JetColumn::DateTime},
-                          {"科目", JetColumn::Long},
-                          {"収入", JetColumn::Long},
-                          {"支出", JetColumn::Long},
-                          {"備考", JetColumn::Text}},
-                         {{QDate(2005, 3, 2), 0, 0, 800, "昼食"},
-                          {QDate(2005, 3, 3), 1, 1500, 0, QVariant()},
-                          {QDate(1998, 1, 1), 7, 0, 90, "不明"}}};
-        QVERIFY(test::writeJet4(old, {cats, entries}));
+        QVERIFY(test::writeJet4(old, {test::oldCategories({{"食費", "-"}, {"給与", "+"}}),
+                                      test::oldEntries({{QDate(2005, 3, 2), 0, 0, 800, "昼食"},
+                                                        {QDate(2005, 3, 3), 1, 1500, 0, QVariant()},
+                                                        {QDate(1998, 1, 1), 7, 0, 90, "不明"}})}));
         FileDialog::pushFileName(old);
         m.MnuInp->trigger();
         exact("import");
@@ -106,24 +96,12 @@ private slots:
     void takenOverLedger_hasItsTotals() {
         MainFixture f;
         QFile::remove(f.ledger.path);
-        JetTable cats{"科目テーブル",
-                      {{"ID", JetColumn::Long},
-                       {"科目名前", JetColumn::Text},
-                       {"収支", JetColumn::Text},
-                       {"予算", JetColumn::Long}},
-                      {{1, "給与", "+", 0}, {5, "食費", "-", 30000}}};
-        JetTable entries{"明細テーブル",
-                         {{"ID", JetColumn::Long},
-                          {"日付", JetColumn::DateTime},
-                          {"科目ID", JetColumn::Long},
-                          {"金額", JetColumn::Long},
-                          {"コメント", JetColumn::Text}},
-                         {{3, QDate(2001, 3, 1), 1, 250000, ""},
-                          {4, QDate(2005, 3, 2), 5, 1200, "昼食"},
-                          {11, QDate(2005, 3, 4), 7, 999, "科目なし"}}};
-        JetTable comments{
-            "コメントテーブル", {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}}, {}};
-        QVERIFY(test::writeJet4(f.ledger.path, {cats, entries, comments}));
+        QVERIFY(test::writeJet4(f.ledger.path,
+                                test::windowsLedger({{1, "給与", "+", 0}, {5, "食費", "-", 30000}},
+                                                    {{3, QDate(2001, 3, 1), 1, 250000, ""},
+                                                     {4, QDate(2005, 3, 2), 5, 1200, "昼食"},
+                                                     {11, QDate(2005, 3, 4), 7, 999, "科目なし"}},
+                                                    {})));
         QCOMPARE(takeOverJetLedger(f.ledger.path), TakeOver::Converted);
         ensureLedger(f.ledger.path);
         QCOMPARE(f.ledger.totalsDrift(), 0);

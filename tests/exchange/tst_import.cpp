@@ -5,7 +5,6 @@
 #include "ledger/Backup.h"
 #include "support/JetWriter.h"
 #include "support/MainFixture.h"
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,36 +14,15 @@
 #include <QTimer>
 
 using namespace kotsu;
+using kotsu::test::digest;
 using kotsu::test::JetColumn;
 using kotsu::test::JetTable;
 using kotsu::test::MainFixture;
+using kotsu::test::oldCategories;
+using kotsu::test::oldEntries;
 using kotsu::test::TestLedger;
 
 namespace {
-
-JetTable oldCategories(const QList<QPair<QString, QString>>& rows) {
-    JetTable t{"項目", {{"名前", JetColumn::Text}, {"収支出", JetColumn::Text}}, {}};
-    for (const auto& r : rows)
-        t.rows << QList<QVariant>{r.first, r.second};
-    return t;
-}
-
-JetTable oldEntries(const QList<QList<QVariant>>& rows) {
-    JetTable t{"明細",
-               {{"年月日", JetColumn::DateTime},
-                {"科目", JetColumn::Long},
-                {"収入", JetColumn::Long},
-                {"支出", JetColumn::Long},
-                {"備考", JetColumn::Text}},
-               rows};
-    return t;
-}
-
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 QString sharedFile(const char* name) {
     return QStringLiteral(KOTSU_SHARED_TESTDATA "/") + name;

@@ -3,7 +3,6 @@
 #include "exchange/JetReader.h"
 #include "support/JetWriter.h"
 #include "support/MainFixture.h"
-#include <QCryptographicHash>
 #include <QFile>
 #include <QProgressDialog>
 #include <QTest>
@@ -11,42 +10,23 @@
 #include <unistd.h>
 
 using namespace kotsu;
-using kotsu::test::JetColumn;
+using kotsu::test::digest;
 using kotsu::test::JetTable;
 using kotsu::test::MainFixture;
 
 namespace {
 
-QList<JetTable> windowsLedger(bool withComments = true) {
-    JetTable cats{"科目テーブル",
-                  {{"ID", JetColumn::Long},
-                   {"科目名前", JetColumn::Text},
-                   {"収支", JetColumn::Text},
-                   {"予算", JetColumn::Long}},
-                  {{1, "給与", "+", 0}, {5, "食費", "-", 30000}, {9, "It's \"外食\"", "-", 5000}}};
-    JetTable entries{"明細テーブル",
-                     {{"ID", JetColumn::Long},
-                      {"日付", JetColumn::DateTime},
-                      {"科目ID", JetColumn::Long},
-                      {"金額", JetColumn::Long},
-                      {"コメント", JetColumn::Text}},
-                     {{3, QDate(2005, 3, 1), 1, 250000, ""},
-                      {4, QDate(2005, 3, 2), 5, 1200, "昼食"},
-                      {10, QDate(2005, 3, 3), 9, 3000, "say \"hi\" it's"},
-                      {11, QDate(2005, 3, 4), 7, 999, "科目なし"}}};
-    JetTable comments{"コメントテーブル",
-                      {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}},
-                      {{2, "昼食"}, {8, "say \"hi\" it's"}}};
-    QList<JetTable> tables{cats, entries};
-    if (withComments)
-        tables << comments;
+QList<JetTable> takenOverLedger(bool withComments = true) {
+    QList<JetTable> tables = test::windowsLedger(
+        {{1, "給与", "+", 0}, {5, "食費", "-", 30000}, {9, "It's \"外食\"", "-", 5000}},
+        {{3, QDate(2005, 3, 1), 1, 250000, ""},
+         {4, QDate(2005, 3, 2), 5, 1200, "昼食"},
+         {10, QDate(2005, 3, 3), 9, 3000, "say \"hi\" it's"},
+         {11, QDate(2005, 3, 4), 7, 999, "科目なし"}},
+        {{2, "昼食"}, {8, "say \"hi\" it's"}});
+    if (!withComments)
+        tables.removeLast();
     return tables;
-}
-
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
 } // namespace
@@ -57,7 +37,7 @@ private slots:
     void windowsLedger_isTakenOverWithItsIds() {
         QTemporaryDir dir;
         const QString path = dir.filePath("kotsu.mdb");
-        QVERIFY(test::writeJet4(path, windowsLedger()));
+        QVERIFY(test::writeJet4(path, takenOverLedger()));
         const QByteArray original = digest(path);
         MessageBox::setScripted(true);
         MessageBox::reset();
@@ -100,7 +80,7 @@ private slots:
     void mainWindow_showsTheTakenOverTotals() {
         MainFixture f(QDate(2005, 3, 7));
         QFile::remove(f.ledger.path);
-        QVERIFY(test::writeJet4(f.ledger.path, windowsLedger()));
+        QVERIFY(test::writeJet4(f.ledger.path, takenOverLedger()));
         QCOMPARE(takeOverJetLedger(f.ledger.path), TakeOver::Converted);
         Form1& m = f.open();
         QCOMPARE(m.Lbl集計収入->text(), QString("250,000"));
@@ -112,7 +92,7 @@ private slots:
         for (int damage = 0; damage < 2; ++damage) {
             QTemporaryDir dir;
             const QString path = dir.filePath("kotsu.mdb");
-            QVERIFY(test::writeJet4(path, windowsLedger(damage == 0)));
+            QVERIFY(test::writeJet4(path, takenOverLedger(damage == 0)));
             if (damage == 0) {
                 QFile f(path);
                 f.open(QIODevice::ReadWrite);
@@ -142,7 +122,7 @@ private slots:
         MainFixture f(QDate(2005, 3, 7));
         const QString path = f.ledger.path;
         QFile::remove(path);
-        QVERIFY(test::writeJet4(path, windowsLedger()));
+        QVERIFY(test::writeJet4(path, takenOverLedger()));
         const QByteArray original = digest(path);
         auto leave = [](const QString& file) {
             QFile half(file);
@@ -169,7 +149,7 @@ private slots:
     void takeOverCancelled_leavesTheJetFileAndEnds() {
         QTemporaryDir dir;
         const QString path = dir.filePath("kotsu.mdb");
-        QVERIFY(test::writeJet4(path, windowsLedger()));
+        QVERIFY(test::writeJet4(path, takenOverLedger()));
         const QByteArray before = digest(path);
         const QString slow = dir.filePath("reader.sh");
         QFile script(slow);

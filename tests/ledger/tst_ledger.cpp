@@ -5,20 +5,12 @@
 #include "ledger/Totals.h"
 #include "ledger/TotalsTable.h"
 #include "support/TestLedger.h"
-#include <QCryptographicHash>
 #include <QFile>
 #include <QTest>
 
 using namespace kotsu;
+using kotsu::test::digest;
 using kotsu::test::TestLedger;
-
-namespace {
-QByteArray digest(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-} // namespace
 
 class TestLedgerLayer : public QObject {
     Q_OBJECT

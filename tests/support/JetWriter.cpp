@@ -298,4 +298,41 @@ bool writeJet4(const QString& path, const QList<JetTable>& tables) {
     return f.error() == QFileDevice::NoError;
 }
 
+QList<JetTable> windowsLedger(const JetRows& categories, const JetRows& entries,
+                              const JetRows& phrases) {
+    return {{"科目テーブル",
+             {{"ID", JetColumn::Long},
+              {"科目名前", JetColumn::Text},
+              {"収支", JetColumn::Text},
+              {"予算", JetColumn::Long}},
+             categories},
+            {"明細テーブル",
+             {{"ID", JetColumn::Long},
+              {"日付", JetColumn::DateTime},
+              {"科目ID", JetColumn::Long},
+              {"金額", JetColumn::Long},
+              {"コメント", JetColumn::Text}},
+             entries},
+            {"コメントテーブル",
+             {{"ID", JetColumn::Long}, {"コメント名前", JetColumn::Text}},
+             phrases}};
+}
+
+JetTable oldCategories(const QList<QPair<QString, QString>>& rows) {
+    JetTable t{"項目", {{"名前", JetColumn::Text}, {"収支出", JetColumn::Text}}, {}};
+    for (const auto& r : rows)
+        t.rows << QList<QVariant>{r.first, r.second};
+    return t;
+}
+
+JetTable oldEntries(const JetRows& rows) {
+    return {"明細",
+            {{"年月日", JetColumn::DateTime},
+             {"科目", JetColumn::Long},
+             {"収入", JetColumn::Long},
+             {"支出", JetColumn::Long},
+             {"備考", JetColumn::Text}},
+            rows};
+}
+
 } // namespace kotsu::test

@@ -24,4 +24,15 @@ struct JetTable {
 // Returns false when the file cannot be written.
 bool writeJet4(const QString& path, const QList<JetTable>& tables);
 
+using JetRows = QList<QList<QVariant>>;
+
+// The Windows program's ledger: categories (ID, 科目名前, 収支, 予算), entries (ID, 日付,
+// 科目ID, 金額, コメント) and phrases (ID, コメント名前).
+QList<JetTable> windowsLedger(const JetRows& categories, const JetRows& entries,
+                              const JetRows& phrases);
+
+// The older version's tables: 項目 (名前, 収支出) and 明細 (年月日, 科目, 収入, 支出, 備考).
+JetTable oldCategories(const QList<QPair<QString, QString>>& rows);
+JetTable oldEntries(const JetRows& rows);
+
 } // namespace kotsu::test

@@ -8,7 +8,9 @@
 #include "ledger/Quote.h"
 #include "ledger/Schema.h"
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDialog>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -108,6 +110,13 @@ public:
     QTemporaryDir dir;
     QString path;
 };
+
+// The file's contents as one hash, to see that nothing at all was written to it.
+inline QByteArray digest(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 // Runs action on the modal dialog of type D once it is open (QDialog::exec blocks). A
 // dialog that never opens, or that the action leaves open, fails the test instead of

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QString>
+
+namespace kotsu {
+
+// How a symbolic link is taken when two names are compared.
+enum class Links {
+    Follow,       // the file it leads to: what a write through either name changes
+    AsThemselves, // the link itself: what removing one name leaves of the other
+};
+
+// Whether two names stand for one file on disk.
+bool sameFile(const QString& a, const QString& b, Links links);
+
+// Renames from over to in one step, replacing what was there; false when it could not.
+bool moveOver(const QString& from, const QString& to);
+
+} // namespace kotsu
