@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/Form1.h"
 #include "exchange/JetLedger.h"
+#include "exchange/JetProtocol.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Schema.h"
 #include "ui/ErrorReport.h"

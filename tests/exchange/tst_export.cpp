@@ -2,7 +2,6 @@
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
 #include "support/MainFixture.h"
-#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -212,8 +211,7 @@ private slots:
         QVERIFY(windows.open(QIODevice::WriteOnly) && windows.write("the only copy") > 0);
         windows.close();
         Form1& m = f.open();
-        const QByteArray before =
-            QCryptographicHash::hash(readAll(f.ledger.path), QCryptographicHash::Sha256);
+        const QByteArray before = test::digest(f.ledger.path);
         FileDialog::pushFileName(target.startsWith("./") ? dir.path() + "/./kotsu.mdb"
                                                          : dir.filePath(target));
         m.MnuExp->trigger();
@@ -223,8 +221,7 @@ private slots:
                  QString("保存できませんでした！！\n「%1」はこの家計簿のデータのファイルです。"
                          "別の名前を指定してください。")
                      .arg(named));
-        QCOMPARE(QCryptographicHash::hash(readAll(f.ledger.path), QCryptographicHash::Sha256),
-                 before);
+        QCOMPARE(test::digest(f.ledger.path), before);
         QVERIFY(!QFile::exists(f.ledger.path + "-journal"));
         QVERIFY(!QFile::exists(f.ledger.path + ".bak.2"));
         QCOMPARE(readAll(windows.fileName()), QByteArray("the only copy"));
