@@ -47,11 +47,11 @@ void Database::exec(const QString& sqliteSql) {
 
 Recordset Database::openRecordset(const QString& jetSql) {
     const TranslatedSql t = translateJetSql(jetSql);
-    return Recordset(db_, t.sql, t.source);
+    return Recordset(*this, t.sql, t.source);
 }
 
 Recordset Database::openTable(const QString& table) {
-    return Recordset(db_, QString(), table);
+    return Recordset(*this, QString(), table);
 }
 
 void Database::execute(const QString& jetSql) {

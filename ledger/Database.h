@@ -31,6 +31,7 @@ public:
     [[noreturn]] void fail() const;
 
 private:
+    friend class Statement;
     sqlite3* db_ = nullptr;
 };
 

@@ -3,9 +3,8 @@
 #include "common/SearchFold.h"
 #include "common/values.h"
 #include "ledger/Database.h"
+#include "ledger/Statement.h"
 #include <algorithm>
-#include <memory>
-#include <sqlite3.h>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,40 +21,15 @@ struct BytesHash {
 // Keyed by the stored bytes, looked up without copying them.
 using ByBytes = std::unordered_map<std::string, int, BytesHash, std::equal_to<>>;
 
-using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
-
-Statement prepare(Database& db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), sql, -1, &st, nullptr) != SQLITE_OK)
-        db.fail();
-    return Statement(st, &sqlite3_finalize);
-}
-
-// Steps to the next row; false at the end; a failing step is the ledger's error.
-bool next(Database& db, sqlite3_stmt* st) {
-    const int rc = sqlite3_step(st);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc != SQLITE_DONE)
-        db.fail();
-    return false;
-}
-
-std::string_view bytes(sqlite3_stmt* st, int col) {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-    return p ? std::string_view(p, size_t(sqlite3_column_bytes(st, col))) : std::string_view();
-}
-
 QString text(std::string_view b) {
     return QString::fromUtf8(b.data(), qsizetype(b.size()));
 }
 
 QHash<qint64, FoundCategory> readCategories(Database& db) {
     QHash<qint64, FoundCategory> out;
-    Statement st = prepare(db, "SELECT ID, 科目名前, 収支 FROM 科目テーブル");
-    while (next(db, st.get()))
-        out.insert(sqlite3_column_int64(st.get(), 0),
-                   {text(bytes(st.get(), 1)), text(bytes(st.get(), 2))});
+    Statement st(db, "SELECT ID, 科目名前, 収支 FROM 科目テーブル");
+    while (st.step())
+        out.insert(st.number(0), {st.text(1), st.text(2)});
     return out;
 }
 
@@ -99,17 +73,16 @@ EntrySearchResult searchEntries(Database& db, const QStringList& words,
     std::vector<FoundEntry> kept; // a heap whose top is the oldest row kept
     const size_t room = size_t(qMax(0, limit));
     kept.reserve(qMin<size_t>(room, 4096));
-    Statement st = prepare(db, "SELECT ID, 日付, 科目ID, 金額, コメント FROM 明細テーブル");
-    sqlite3_stmt* s = st.get();
-    while (next(db, s)) {
-        const qint64 category = sqlite3_column_int64(s, 2);
+    Statement s(db, "SELECT ID, 日付, 科目ID, 金額, コメント FROM 明細テーブル");
+    while (s.step()) {
+        const qint64 category = s.number(2);
         if (categoryId && category != *categoryId)
             continue;
         const auto cat = result.categories.constFind(category);
         if (cat == result.categories.constEnd())
             continue;
-        const int comment = intern(commentIndex, bytes(s, 4), [&] {
-            const QString c = text(bytes(s, 4));
+        const int comment = intern(commentIndex, s.bytes(4), [&] {
+            const QString c = text(s.bytes(4));
             if (!containsAllWords(foldForSearch(c), words))
                 return -1;
             result.comments << c;
@@ -117,19 +90,18 @@ EntrySearchResult searchEntries(Database& db, const QStringList& words,
         });
         if (comment < 0)
             continue;
-        const qint64 amount = sqlite3_column_int64(s, 3);
+        const qint64 amount = s.number(3);
         if (cat->sign == QLatin1String("+"))
             result.income += amount;
         else if (cat->sign == QLatin1String("-"))
             result.expense += amount;
         ++result.matched;
-        const int date = intern(dateIndex, bytes(s, 1), [&] {
-            result.dates << text(bytes(s, 1));
-            keyOfDate.push_back(dateKey(bytes(s, 1)));
+        const int date = intern(dateIndex, s.bytes(1), [&] {
+            result.dates << text(s.bytes(1));
+            keyOfDate.push_back(dateKey(s.bytes(1)));
             return int(result.dates.size() - 1);
         });
-        const FoundEntry e{sqlite3_column_int64(s, 0), category, amount, date, comment,
-                           keyOfDate[size_t(date)]};
+        const FoundEntry e{s.number(0), category, amount, date, comment, keyOfDate[size_t(date)]};
         if (kept.size() < room) {
             kept.push_back(e);
             std::push_heap(kept.begin(), kept.end(), newer);

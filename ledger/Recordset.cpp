@@ -2,7 +2,7 @@
 #include "ledger/Recordset.h"
 #include "common/values.h"
 #include "ledger/LedgerError.h"
-#include <sqlite3.h>
+#include "ledger/Statement.h"
 
 namespace kotsu {
 
@@ -21,21 +21,12 @@ Kind kindOf(const QString& column) {
     return Kind::Text;
 }
 
-[[noreturn]] void engineError(sqlite3* db) {
-    throw LedgerError(sqlite3_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
-}
-
-void check(sqlite3* db, int rc) {
-    if (rc != SQLITE_OK)
-        engineError(db);
-}
-
 [[noreturn]] void conversionError(const QString& column, const QVariant& v) {
     throw LedgerError(LedgerError::TypeConversion,
                       QStringLiteral("データ型変換エラー: %1 = '%2'").arg(column, v.toString()));
 }
 
-void bind(sqlite3_stmt* st, int index, const QString& column, const QVariant& v) {
+void bind(Statement& st, int index, const QString& column, const QVariant& v) {
     switch (kindOf(column)) {
     case Kind::Integer: {
         qint64 n = 0;
@@ -50,24 +41,19 @@ void bind(sqlite3_stmt* st, int index, const QString& column, const QVariant& v)
             if (!ok)
                 conversionError(column, v);
         }
-        check(sqlite3_db_handle(st), sqlite3_bind_int64(st, index, n));
+        st.bind(index, n);
         return;
     }
     case Kind::Date: {
         const QDate d = v.typeId() == QMetaType::QDate ? v.toDate() : parseDate(v.toString());
         if (!d.isValid())
             conversionError(column, v);
-        const QByteArray b = dateText(d).toUtf8();
-        check(sqlite3_db_handle(st),
-              sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT));
+        st.bind(index, dateText(d));
         return;
     }
-    case Kind::Text: {
-        const QByteArray b = v.toString().toUtf8();
-        check(sqlite3_db_handle(st),
-              sqlite3_bind_text(st, index, b.constData(), int(b.size()), SQLITE_TRANSIENT));
+    case Kind::Text:
+        st.bind(index, v.toString());
         return;
-    }
     }
 }
 
@@ -77,66 +63,33 @@ QString quoteIdent(const QString& name) {
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
-struct Statement {
-    sqlite3* db;
-    sqlite3_stmt* st = nullptr;
-    Statement(sqlite3* d, const QString& sql) : db(d) {
-        const QByteArray b = sql.toUtf8();
-        check(db, sqlite3_prepare_v2(db, b.constData(), int(b.size()), &st, nullptr));
-    }
-    ~Statement() { sqlite3_finalize(st); }
-    void runToEnd() {
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        }
-        if (rc != SQLITE_DONE)
-            engineError(db);
-    }
-    // A row written through a view counts only in the changes its trigger makes.
-    void writeOneRow() {
-        const qint64 before = sqlite3_total_changes64(db);
-        runToEnd();
-        if (sqlite3_total_changes64(db) == before)
-            throw LedgerError(LedgerError::RowGone, QStringLiteral("レコードは削除されています。"));
-    }
-};
+// An edit or a delete whose row is gone says so instead of doing nothing.
+void writeOneRow(Statement& st) {
+    if (st.execute() == 0)
+        throw LedgerError(LedgerError::RowGone, QStringLiteral("レコードは削除されています。"));
+}
 
 } // namespace
 
-Recordset::Recordset(sqlite3* db, const QString& translatedSql, const QString& source)
-    : db_(db), source_(source) {
+Recordset::Recordset(Database& db, const QString& translatedSql, const QString& source)
+    : db_(&db), source_(source) {
     if (translatedSql.isEmpty())
         return;
-    Statement s(db_, translatedSql);
-    const int cols = sqlite3_column_count(s.st);
+    Statement st(db, translatedSql);
+    const int cols = st.columnCount();
     for (int c = 0; c < cols; ++c)
-        columns_ << QString::fromUtf8(sqlite3_column_name(s.st, c));
-    int rc;
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        columns_ << st.columnName(c);
+    while (st.step()) {
         QList<QVariant> row;
         row.reserve(cols);
-        for (int c = 0; c < cols; ++c) {
-            switch (sqlite3_column_type(s.st, c)) {
-            case SQLITE_INTEGER:
-                row << QVariant(qint64(sqlite3_column_int64(s.st, c)));
-                break;
-            case SQLITE_FLOAT:
-                row << QVariant(sqlite3_column_double(s.st, c));
-                break;
-            case SQLITE_NULL:
-                row << QVariant();
-                break;
-            default:
-                row << QVariant(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, c)),
-                                      sqlite3_column_bytes(s.st, c)));
-            }
-        }
+        for (int c = 0; c < cols; ++c)
+            row << st.value(c);
         rows_ << row;
     }
-    if (rc != SQLITE_DONE)
-        engineError(db_);
 }
+
+Recordset::Recordset(Recordset&&) noexcept = default;
+Recordset::~Recordset() = default;
 
 int Recordset::column(const QString& field) const {
     int c = -1;
@@ -215,29 +168,21 @@ void Recordset::update() {
                   .arg(quoteIdent(source_), sets.join(QLatin1Char(',')));
     }
     if (mode_ == Mode::Adding) {
-        if (sql != insertSql_) {
-            sqlite3_stmt* st = nullptr;
-            const QByteArray b = sql.toUtf8();
-            check(db_, sqlite3_prepare_v2(db_, b.constData(), int(b.size()), &st, nullptr));
-            insert_.reset(st, sqlite3_finalize);
+        if (!insert_ || sql != insertSql_) {
+            insert_ = std::make_unique<Statement>(*db_, sql);
             insertSql_ = sql;
         }
-        sqlite3_stmt* st = insert_.get();
-        sqlite3_reset(st);
-        sqlite3_clear_bindings(st);
+        int index = 1;
+        for (const auto& p : pending_)
+            bind(*insert_, index++, p.first, p.second);
+        insert_->execute();
+    } else {
+        Statement st(*db_, sql);
         int index = 1;
         for (const auto& p : pending_)
             bind(st, index++, p.first, p.second);
-        if (sqlite3_step(st) != SQLITE_DONE)
-            engineError(db_);
-        sqlite3_reset(st);
-    } else {
-        Statement s(db_, sql);
-        int index = 1;
-        for (const auto& p : pending_)
-            bind(s.st, index++, p.first, p.second);
-        check(db_, sqlite3_bind_int64(s.st, index, value(QStringLiteral("id")).toLongLong()));
-        s.writeOneRow();
+        st.bind(index, value(QStringLiteral("id")).toLongLong());
+        writeOneRow(st);
     }
     mode_ = Mode::Browse;
     pending_.clear();
@@ -245,9 +190,9 @@ void Recordset::update() {
 
 void Recordset::deleteCurrent() {
     const qint64 id = value(QStringLiteral("id")).toLongLong();
-    Statement s(db_, QStringLiteral("DELETE FROM %1 WHERE ID=?").arg(quoteIdent(source_)));
-    check(db_, sqlite3_bind_int64(s.st, 1, id));
-    s.writeOneRow();
+    Statement st(*db_, QStringLiteral("DELETE FROM %1 WHERE ID=?").arg(quoteIdent(source_)));
+    st.bind(1, id);
+    writeOneRow(st);
 }
 
 void Recordset::close() {

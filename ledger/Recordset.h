@@ -6,17 +6,18 @@
 #include <QVariant>
 #include <memory>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace kotsu {
+
+class Database;
+class Statement;
 
 // A result read whole at opening, positioned on its first row. Rows can be deleted,
 // edited and appended; what a row writes goes to the table the result came from.
 class Recordset {
 public:
-    Recordset(sqlite3* db, const QString& translatedSql, const QString& source);
-    Recordset(Recordset&&) = default;
+    Recordset(Database& db, const QString& translatedSql, const QString& source);
+    Recordset(Recordset&&) noexcept;
+    ~Recordset();
 
     // Field names compare without regard to letter case ("RecCnt" reads as "reccnt").
     QVariant value(const QString& field) const;
@@ -38,7 +39,7 @@ private:
     int column(const QString& field) const;
     const QList<QVariant>& current() const;
 
-    sqlite3* db_ = nullptr;
+    Database* db_;
     QString source_;
     QStringList columns_;
     QList<QList<QVariant>> rows_;
@@ -47,7 +48,7 @@ private:
     QList<QPair<QString, QVariant>> pending_;
     // Appending many rows reuses one prepared statement.
     QString insertSql_;
-    std::shared_ptr<sqlite3_stmt> insert_;
+    std::unique_ptr<Statement> insert_;
 };
 
 } // namespace kotsu
