@@ -14,6 +14,15 @@ enum class Links {
 bool sameFile(const QString& a, const QString& b, Links links);
 
 // Renames from over to in one step, replacing what was there; false when it could not.
+// The folder is synced after it, so that the new name survives a power cut.
 bool moveOver(const QString& from, const QString& to);
+
+// Syncs the folder that holds path, after a name in it was made or changed.
+bool syncFolderOf(const QString& path);
+
+// The rename itself, replaceable so that tests can make one fail partway; null restores
+// the system's.
+using RenameFunction = bool (*)(const QString& from, const QString& to);
+void setRenameFunction(RenameFunction rename);
 
 } // namespace kotsu

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kotsu {
@@ -98,11 +99,16 @@ bool copyDurably(const QString& from, const QString& to) {
 }
 
 // The original stays under its kept name as a second link to the same file, or a copy
-// where the file system has no links, so that the switch itself is one rename.
+// where the file system has no links, so that the switch itself is one rename. It holds
+// the household's accounts: the owner's alone, as every file of ours.
 bool keepOriginal(const QString& path, const QString& kept) {
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
-        return true;
-    return copyDurably(path, kept);
+    const bool linked =
+        ::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0;
+    if (!linked && !copyDurably(path, kept))
+        return false;
+    ::chmod(QFile::encodeName(kept).constData(), 0600);
+    syncFolderOf(kept);
+    return true;
 }
 
 // Rows, sums of IDs and sums of amounts and budgets: what must be equal after copying.

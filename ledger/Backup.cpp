@@ -2,10 +2,9 @@
 #include "ledger/Backup.h"
 #include "common/Files.h"
 #include "ledger/Database.h"
-#include "ledger/LedgerError.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QList>
+#include <cerrno>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -17,20 +16,29 @@ namespace {
 
 // Created owner-only before SQLite opens it, whatever the umask: a backup holds the
 // whole household's accounts.
-bool createPrivate(const QString& path) {
+void createPrivate(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fchmod(fd, 0600) == 0;
-    ::close(fd);
-    return ok;
+    const bool ok = fd >= 0 && ::fchmod(fd, 0600) == 0;
+    const int why = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (ok)
+        return;
+    if (fd >= 0)
+        QFile::remove(path);
+    if (why == EACCES || why == EPERM || why == EROFS)
+        throw BackupFailed(75, QStringLiteral("バックアップを作るフォルダに書き込む許可がありま"
+                                              "せん。(%1)")
+                                   .arg(QFileInfo(path).absolutePath()));
+    throw BackupFailed(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
 }
 
+// Read on a connection of its own: the command's connection, once it writes, cannot be
+// the source of a backup.
 void copyLedger(const QString& ledgerPath, const QString& temp) {
     Database source(ledgerPath);
-    if (!createPrivate(temp))
-        throw LedgerError(75, QStringLiteral("パス名が無効です。(%1)").arg(temp));
+    createPrivate(temp);
     sqlite3* dest = nullptr;
     int rc =
         sqlite3_open_v2(QFile::encodeName(temp).constData(), &dest, SQLITE_OPEN_READWRITE, nullptr);
@@ -46,7 +54,7 @@ void copyLedger(const QString& ledgerPath, const QString& temp) {
     sqlite3_close(dest);
     if (rc != SQLITE_OK) {
         QFile::remove(temp);
-        throw LedgerError(rc, QStringLiteral("%1 (%2)").arg(why, temp));
+        throw BackupFailed(rc, QStringLiteral("%1 (%2)").arg(why, temp));
     }
 }
 
@@ -70,33 +78,73 @@ QString backupSetAsidePath(const QString& ledgerPath) {
     return backupPath(ledgerPath) + QStringLiteral(".old");
 }
 
-void backupLedger(const QString& ledgerPath) {
+BackupRotation::BackupRotation(const QString& ledgerPath) : ledgerPath_(ledgerPath) {
     // Only files this program made are moved; anything else in their place stops us.
-    for (int g = 0; g < BackupGenerations; ++g)
-        if (!movable(backupPath(ledgerPath, g)))
-            throw LedgerError(
-                75, QStringLiteral("バックアップの場所にファイル以外のものがあります。(%1)")
-                        .arg(backupPath(ledgerPath, g)));
+    for (const QString& path : {backupSetAsidePath(ledgerPath), backupTempPath(ledgerPath)})
+        if (!movable(path))
+            throw BackupFailed(
+                75,
+                QStringLiteral("バックアップの場所にファイル以外のものがあります。(%1)").arg(path));
+    for (int g = 0; g < BackupGenerations; ++g) {
+        const QString path = backupPath(ledgerPath, g);
+        if (!movable(path))
+            throw BackupFailed(
+                75,
+                QStringLiteral("バックアップの場所にファイル以外のものがあります。(%1)").arg(path));
+        existed_[g] = QFileInfo::exists(path);
+    }
     const QString temp = backupTempPath(ledgerPath);
     QFile::remove(temp);
     copyLedger(ledgerPath, temp);
-    QList<int> moved; // generations moved down by one
+    // Oldest first: each generation moves into a place already free.
+    int movedDown = 0;
     bool ok = true;
-    for (int g = BackupGenerations - 1; ok && g > 0; --g) {
-        if (!QFileInfo::exists(backupPath(ledgerPath, g - 1)))
+    for (int g = BackupGenerations - 1; ok && g >= 0; --g) {
+        if (!existed_[g])
             continue;
-        ok = moveOver(backupPath(ledgerPath, g - 1), backupPath(ledgerPath, g));
+        const QString to = g == BackupGenerations - 1 ? backupSetAsidePath(ledgerPath)
+                                                      : backupPath(ledgerPath, g + 1);
+        ok = moveOver(backupPath(ledgerPath, g), to);
         if (ok)
-            moved << g;
+            movedDown = BackupGenerations - g;
     }
     if (ok && moveOver(temp, backupPath(ledgerPath)))
         return;
-    // Put back what has moved, so the generations stay where they were.
-    for (auto g = moved.crbegin(); g != moved.crend(); ++g)
-        moveOver(backupPath(ledgerPath, *g), backupPath(ledgerPath, *g - 1));
+    undo(movedDown, false);
     QFile::remove(temp);
-    throw LedgerError(
+    throw BackupFailed(
         75, QStringLiteral("バックアップを保存できません。(%1)").arg(backupPath(ledgerPath)));
+}
+
+BackupRotation::~BackupRotation() {
+    if (!done_)
+        undo(BackupGenerations, true);
+}
+
+void BackupRotation::keep() {
+    done_ = true;
+    if (QFile::remove(backupSetAsidePath(ledgerPath_)))
+        syncFolderOf(ledgerPath_);
+}
+
+// Puts back the generations from the oldest down to the movedDown-th, youngest last, and
+// drops the new copy once it holds the newest place.
+void BackupRotation::undo(int movedDown, bool newestPlaced) {
+    done_ = true;
+    if (newestPlaced && QFile::remove(backupPath(ledgerPath_)))
+        syncFolderOf(ledgerPath_);
+    for (int g = BackupGenerations - movedDown; g < BackupGenerations; ++g) {
+        if (!existed_[g])
+            continue;
+        const QString at = g == BackupGenerations - 1 ? backupSetAsidePath(ledgerPath_)
+                                                      : backupPath(ledgerPath_, g + 1);
+        moveOver(at, backupPath(ledgerPath_, g));
+    }
+}
+
+void backupLedger(const QString& ledgerPath) {
+    BackupRotation rotation(ledgerPath);
+    rotation.keep();
 }
 
 } // namespace kotsu

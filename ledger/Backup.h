@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "ledger/LedgerError.h"
 #include <QString>
 
 namespace kotsu {
@@ -16,9 +17,37 @@ QString backupTempPath(const QString& ledgerPath);
 // Where the oldest backup waits while the command that rotated it may still fail.
 QString backupSetAsidePath(const QString& ledgerPath);
 
-// Copies the ledger through SQLite's backup interface, so the copy is consistent, and
-// readable by its owner only. The older backups move down one place, the oldest dropped,
-// only once the new copy is complete, and move back if the new one cannot take its place.
+// The backup could not be made; nothing was written and the older backups are as they were.
+class BackupFailed : public LedgerError {
+public:
+    using LedgerError::LedgerError;
+};
+
+// The backup of a command that rewrites the whole ledger, taken once that command holds
+// its write lock, so that it holds exactly what the command replaces. The copy is made
+// through SQLite's backup interface, readable by its owner only; then the older
+// backups move down one place. Until keep() the oldest is only set aside: a command that
+// fails, is refused or is cancelled lets the rotation undo itself, and the backups are
+// byte for byte what they were. Raises BackupFailed, with nothing moved.
+class BackupRotation {
+public:
+    explicit BackupRotation(const QString& ledgerPath);
+    ~BackupRotation();
+    BackupRotation(const BackupRotation&) = delete;
+    BackupRotation& operator=(const BackupRotation&) = delete;
+
+    // The command committed: the oldest backup goes for good.
+    void keep();
+
+private:
+    void undo(int movedDown, bool newestPlaced);
+
+    QString ledgerPath_;
+    bool existed_[BackupGenerations] = {};
+    bool done_ = false;
+};
+
+// A backup made and kept at once, outside any command.
 void backupLedger(const QString& ledgerPath);
 
 } // namespace kotsu

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Reset.h"
+#include "ledger/Backup.h"
 #include "ledger/Database.h"
 #include "ledger/FixedEntries.h"
 #include "ledger/TotalsTable.h"
@@ -21,9 +22,12 @@ void resetLedger(Database& db) {
 
 void resetLedger(const QString& path) {
     Database db(path);
+    // The write lock first: a ledger busy elsewhere is refused before a backup moves.
     Transaction t(db);
+    BackupRotation backup(path);
     resetLedger(db);
     t.commit();
+    backup.keep();
 }
 
 } // namespace kotsu

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/Schema.h"
+#include "common/Files.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Upgrade.h"
@@ -70,8 +71,7 @@ void createLedger(const QString& path) {
         t.commit();
     }
     // Over an empty file the user agreed to make a ledger of; else nothing is there.
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) !=
-        0) {
+    if (!moveOver(temp, path)) {
         QFile::remove(temp);
         throw LedgerError(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
     }

@@ -4,6 +4,8 @@
 #include "ledger/FixedEntries.h"
 #include "ledger/Schema.h"
 #include "ledger/TotalsTable.h"
+#include <QFile>
+#include <sys/stat.h>
 
 namespace kotsu {
 
@@ -23,6 +25,13 @@ const char* const indexesSql =
     "CREATE INDEX IF NOT EXISTS 明細_科目_金額 ON 明細テーブル(科目ID, 金額);"
     "CREATE INDEX IF NOT EXISTS 科目_名前 ON 科目テーブル(科目名前);"
     "CREATE INDEX IF NOT EXISTS コメント_名前 ON コメントテーブル(コメント名前);";
+
+void makeOwnerOnly(const QString& path) {
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &st) == 0 && (st.st_mode & 077) != 0)
+        ::chmod(name.constData(), st.st_mode & 0700);
+}
 
 bool indexesPresent(Database& db) {
     Recordset rs = db.openRecordset(
@@ -55,6 +64,10 @@ void upgradeLedger(const QString& path) {
     Database db(path);
     if (!upgradeDue(db))
         return;
+    // An earlier version left its ledger as the umask made it; the ledger and the journal
+    // SQLite creates beside it with the same mode become the owner's alone.
+    if (versionOf(db) < LedgerVersion)
+        makeOwnerOnly(path);
     Transaction t(db);
     // Read again under the write lock: another start may have done it meanwhile.
     const int version = versionOf(db);

@@ -7,6 +7,7 @@
 #include "support/MainFixture.h"
 #include <QPushButton>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kotsu;
 using kotsu::test::MainFixture;
@@ -121,7 +122,11 @@ private slots:
                     "CREATE INDEX 明細_日付_科目 ON 明細テーブル(日付, 科目ID); "
                     "PRAGMA user_version=1;");
         }
+        QCOMPARE(::chmod(qPrintable(l.path), 0644), 0);
         ensureLedger(l.path);
+        struct stat st {};
+        QCOMPARE(::stat(qPrintable(l.path), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
         QCOMPARE(l.scalar("Select * From pragma_user_version", "user_version"), LedgerVersion);
         QCOMPARE(l.totalsDrift(), 0);
         QCOMPARE(l.scalar("Select 合計金額 as v From 科目集計テーブル", "v"), 350);

@@ -1,13 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Files.h"
 #include "ledger/Backup.h"
 #include "support/MainFixture.h"
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTest>
+#include <cstdio>
 #include <sys/stat.h>
 
 using namespace kotsu;
 using kotsu::test::MainFixture;
+
+namespace {
+
+// Every file beside the ledger but the ledger itself and its journal, with its bytes.
+QMap<QString, QByteArray> backups(const QString& ledgerPath) {
+    QMap<QString, QByteArray> out;
+    const QDir dir = QFileInfo(ledgerPath).dir();
+    for (const QString& name : dir.entryList({"*.bak*"}, QDir::Files)) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::ReadOnly);
+        out.insert(name, f.readAll());
+    }
+    return out;
+}
+
+// Five generations, each of a different ledger.
+void fiveBackups(MainFixture& f) {
+    for (int n = 1; n <= BackupGenerations; ++n) {
+        f.ledger.addCategory(QString::number(n), "+");
+        backupLedger(f.ledger.path);
+    }
+}
+
+// The first move onto the fourth generation fails, as a rename on a failing disk may.
+bool failOnceOntoBak3(const QString& from, const QString& to) {
+    static bool failed = false;
+    if (to.endsWith(".bak.3") && !failed)
+        return !(failed = true);
+    return std::rename(qPrintable(from), qPrintable(to)) == 0;
+}
+
+} // namespace
 
 class TestInitialise : public QObject {
     Q_OBJECT
@@ -64,6 +99,42 @@ private slots:
         QVERIFY(MessageBox::log().last().text.startsWith("バックアップを作成できませんでした！！"));
         QCOMPARE(f.ledger.count("科目テーブル"), 1);
         QVERIFY(!QFile::exists(f.ledger.path + ".bak.new"));
+    }
+
+    void rotationFailingPartway_putsEveryGenerationBack() {
+        MainFixture f;
+        fiveBackups(f);
+        const auto before = backups(f.ledger.path);
+        f.ledger.addCategory("新", "+");
+        setRenameFunction(failOnceOntoBak3);
+        QVERIFY_THROWS_EXCEPTION(BackupFailed, backupLedger(f.ledger.path));
+        setRenameFunction(nullptr);
+        QCOMPARE(backups(f.ledger.path), before);
+    }
+
+    void refusedOrFailedInitialisation_leavesEveryBackupByteForByte_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("ledger busy in another program") << true;
+        QTest::newRow("the wipe failing after the backup") << false;
+    }
+    void refusedOrFailedInitialisation_leavesEveryBackupByteForByte() {
+        QFETCH(bool, busy);
+        MainFixture f;
+        fiveBackups(f);
+        const auto before = backups(f.ledger.path);
+        Form1& m = f.open();
+        Database other(f.ledger.path);
+        if (busy)
+            other.exec("BEGIN IMMEDIATE; INSERT INTO コメントテーブル(コメント名前) VALUES('x');");
+        else
+            other.exec("CREATE TRIGGER 拒否 BEFORE DELETE ON 科目テーブル "
+                       "BEGIN SELECT RAISE(ABORT, '拒否'); END;");
+        for (int n = 0; n < 2; ++n)
+            m.MnuCls->trigger();
+        QCOMPARE(MessageBox::log().last().icon, MessageBox::Icon::Critical);
+        QCOMPARE(backups(f.ledger.path), before);
+        other.close();
+        QCOMPARE(f.ledger.count("科目テーブル"), BackupGenerations);
     }
 
     void backups_keepFiveGenerationsReadableByTheOwnerOnly() {

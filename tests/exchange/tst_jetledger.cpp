@@ -7,6 +7,7 @@
 #include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kotsu;
@@ -38,11 +39,17 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("kotsu.mdb");
         QVERIFY(test::writeJet4(path, takenOverLedger()));
+        QCOMPARE(::chmod(qPrintable(path), 0644), 0);
         const QByteArray original = digest(path);
         MessageBox::setScripted(true);
         MessageBox::reset();
         QCOMPARE(takeOverJetLedger(path), TakeOver::Converted);
         QCOMPARE(digest(path + ".jet"), original);
+        for (const QString& file : {path, path + ".jet"}) {
+            struct stat st {};
+            QCOMPARE(::stat(qPrintable(file), &st), 0);
+            QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        }
         QCOMPARE(MessageBox::log().size(), 1);
         QCOMPARE(MessageBox::log().first().title, QString("データの引き継ぎ"));
         QVERIFY(MessageBox::log().first().text.endsWith(path + ".jet"));
