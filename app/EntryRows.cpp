@@ -14,16 +14,26 @@ qint64 EntryRows::key(int index, int slot) const {
     return slot == 0 ? list_.id(index) : list_.categoryId(index);
 }
 
+bool EntryRows::available() const {
+    return !LongWrite::underway();
+}
+
 QList<QStringList> EntryRows::texts(int first, int n) const {
     Database db(ledgerPath_);
-    const QList<EntryTexts> entries = list_.texts(db, first, n);
+    const QList<std::optional<EntryTexts>> entries = list_.texts(db, first, n);
     QList<QStringList> out;
     out.reserve(entries.size());
     int r = first;
-    for (const EntryTexts& e : entries) {
+    for (const std::optional<EntryTexts>& found : entries) {
+        ++r;
+        if (!found) {
+            out << QStringList();
+            continue;
+        }
+        const EntryTexts& e = *found;
         const QString amount = formatAmount(e.amount);
         const bool income = e.sign == QLatin1String("+");
-        out << QStringList{QString::number(++r),
+        out << QStringList{QString::number(r),
                            e.date,
                            e.category,
                            income ? amount : QStringLiteral("0"),

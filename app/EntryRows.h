@@ -15,6 +15,7 @@ public:
     int count() const override { return list_.count(); }
     qint64 key(int index, int slot) const override;
     QList<QStringList> texts(int first, int n) const override;
+    bool available() const override;
 
 private:
     QString ledgerPath_;

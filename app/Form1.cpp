@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "app/FlexGrid.h"
+#include "app/GridModel.h"
 #include "common/values.h"
 #include "datepick/DateMod.h"
 #include "dialogs/CategoryCommands.h"
@@ -97,6 +98,7 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
     connect(Command3, &QPushButton::clicked, this, &Form1::MnuGraph_Click);
     connect(FLx科目, &FlexGrid::mouseDown, this, &Form1::FLx科目_MouseDown);
     connect(Flx明細, &FlexGrid::mouseDown, this, &Form1::Flx明細_MouseDown);
+    connect(Flx明細->gridModel(), &GridModel::readFailed, this, &Form1::Flx明細_ReadFailed);
     connect(FLx科目, &FlexGrid::keyboardMenu, this,
             [this] { openPopup(MnuKamPop, FLx科目, false); });
     connect(Flx明細, &FlexGrid::keyboardMenu, this,
@@ -363,6 +365,13 @@ bool Form1::mayWrite() {
                           .arg(QDir::toNativeSeparators(ledgerPath_)),
                       QStringLiteral("コツコツ帳。"));
     return false;
+}
+
+void Form1::Flx明細_ReadFailed(const QString& why) {
+    MessageBox::error(this,
+                      QStringLiteral("明細の一部を読み込めませんでした！！\n") + why +
+                          QStringLiteral("\n検索(&F)で読み直してください。"),
+                      QStringLiteral("読み込みエラー"));
 }
 
 void Form1::MnuVer_Click() {

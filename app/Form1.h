@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "app/LedgerLocation.h"
+#include "ledger/EntryList.h"
 #include "ledger/LedgerError.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include <QDate>
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
 #include <QStringList>
@@ -110,6 +112,8 @@ public:
     void MnuVer_Click();
     void FLx科目_MouseDown(int button);
     void Flx明細_MouseDown(int button);
+    // Rows of the entry list could not be read: once per reload, after the paint.
+    void Flx明細_ReadFailed(const QString& why);
 
     // MainPort.
     QWidget* window() override { return this; }
@@ -157,6 +161,27 @@ private:
     void Sub明細初期化();
     void Sub科目初期化();
     void openPopup(QMenu* menu, FlexGrid* grid, bool atCursor);
+    // A reload reads everything first and changes what is shown only once all of it was
+    // read, so a failure leaves the window as it was.
+    struct EntryListRead {
+        PeriodList listed;
+        qint64 allIncome = 0;
+        qint64 allExpense = 0;
+    };
+    struct CategoriesRead {
+        struct Row {
+            qint64 id;
+            QString name;
+            QString sign;
+            qint64 budget;
+        };
+        QList<Row> rows;
+        QHash<qint64, qint64> totals;
+    };
+    EntryListRead readEntryList(const QDate& StYMD, const QDate& EdYMD) const;
+    void showEntryList(EntryListRead read);
+    CategoriesRead readCategories(const QDate& StYMD, const QDate& EdYMD) const;
+    void showCategories(const CategoriesRead& read);
     // Runs a handler; a failing database operation is reported, never thrown past Qt.
     // False when it failed.
     template <typename F> bool guarded(F&& handler);

@@ -27,6 +27,23 @@ void Form1::Sub科目初期化() {
 }
 
 void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
+    showCategories(readCategories(StYMD, EdYMD));
+}
+
+Form1::CategoriesRead Form1::readCategories(const QDate& StYMD, const QDate& EdYMD) const {
+    CategoriesRead read;
+    Database db(ledgerPath_);
+    walkCounted(db, QStringLiteral("Select * From 科目テーブル Order by ID Asc"),
+                QStringLiteral("Select count(ID) as RecCnt From 科目テーブル"), [&](Recordset& rs) {
+                    read.rows.append(
+                        {rs.number(QStringLiteral("id")), rs.text(QStringLiteral("科目名前")),
+                         rs.text(QStringLiteral("収支")), rs.number(QStringLiteral("予算"))});
+                });
+    read.totals = periodTotalsByCategory(db, StYMD, EdYMD);
+    return read;
+}
+
+void Form1::showCategories(const CategoriesRead& read) {
     const int remembered = qMax(0, Cmb明細科目->currentIndex());
     QComboBox* const registration[] = {Cmb登録科目, form3_->Cmb登録科目, form7_->Cmb修正後};
     Cmb明細科目->clear();
@@ -34,48 +51,35 @@ void Form1::Sub科目読み込み(const QDate& StYMD, const QDate& EdYMD) {
     for (QComboBox* c : registration)
         c->clear();
 
-    Database db(ledgerPath_);
     std::optional<RedrawPause> pause(FLx科目);
     科目IDs.clear();
+    科目IDs.reserve(int(read.rows.size()));
+    FLx科目->setRows(int(read.rows.size()) + 1);
     qint64 budgetTotal = 0;
     int r = 1;
-    QStringList names;
-    QList<qint64> ids;
-    const auto sizeGrid = [this](qint64 count) {
-        FLx科目->setRows(int(count) + 1);
-        科目IDs.reserve(int(count));
-    };
-    walkCounted(
-        db, QStringLiteral("Select * From 科目テーブル Order by ID Asc"),
-        QStringLiteral("Select count(ID) as RecCnt From 科目テーブル"),
-        [&](Recordset& rs) {
-            科目IDs << rs.text(QStringLiteral("id"));
-            ids << rs.number(QStringLiteral("id"));
-            const QString name = rs.text(QStringLiteral("科目名前"));
-            const bool expense = rs.text(QStringLiteral("収支")) == QLatin1String("-");
-            FLx科目->setTextMatrix(r, 0, QString::number(r));
-            FLx科目->setTextMatrix(r, 1, name);
-            names << name;
-            FLx科目->setTextMatrix(r, 2, rs.text(QStringLiteral("収支")));
-            if (expense) {
-                FLx科目->setTextMatrix(r, 3, formatAmount(rs.number(QStringLiteral("予算"))));
-                budgetTotal += rs.number(QStringLiteral("予算"));
-            } else {
-                FLx科目->setTextMatrix(r, 3, QString());
-            }
-            FLx科目->setTextMatrix(r, 4, QStringLiteral("0"));
-            FLx科目->setTextMatrix(r, 5, expense ? QStringLiteral("0") : QString());
-            ++r;
-        },
-        sizeGrid);
-    // Every list carries each category's ID, so a position never goes back through its name.
-    for (int i = 0; i < names.size(); ++i) {
-        Cmb明細科目->addItem(names[i], ids[i]);
-        for (QComboBox* c : registration)
-            c->addItem(names[i], ids[i]);
+    for (const CategoriesRead::Row& c : read.rows) {
+        科目IDs << QString::number(c.id);
+        const bool expense = c.sign == QLatin1String("-");
+        FLx科目->setTextMatrix(r, 0, QString::number(r));
+        FLx科目->setTextMatrix(r, 1, c.name);
+        FLx科目->setTextMatrix(r, 2, c.sign);
+        if (expense) {
+            FLx科目->setTextMatrix(r, 3, formatAmount(c.budget));
+            budgetTotal += c.budget;
+        } else {
+            FLx科目->setTextMatrix(r, 3, QString());
+        }
+        FLx科目->setTextMatrix(r, 4, QStringLiteral("0"));
+        FLx科目->setTextMatrix(r, 5, expense ? QStringLiteral("0") : QString());
+        // Every list carries each category's ID, so a position never goes back through its
+        // name.
+        Cmb明細科目->addItem(c.name, c.id);
+        for (QComboBox* list : registration)
+            list->addItem(c.name, c.id);
+        ++r;
     }
 
-    const QHash<qint64, qint64> totals = periodTotalsByCategory(db, StYMD, EdYMD);
+    const QHash<qint64, qint64>& totals = read.totals;
     qint64 expense = 0;
     // Extremes of the budget, total and difference columns, for their widths.
     qint64 lo[3] = {0, 0, 0};

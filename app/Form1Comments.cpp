@@ -10,8 +10,7 @@
 namespace kotsu {
 
 void Form1::Subコメント読み込み() {
-    Cmb登録コメント->clear();
-    form3_->Cmb登録コメント->clear();
+    // Read first: a failed read leaves the lists as they were.
     QStringList phrases;
     {
         Database db(ledgerPath_);
@@ -21,6 +20,8 @@ void Form1::Subコメント読み込み() {
     }
     // The editor's typed text survives; only its list is refilled.
     const QString editorText = form3_->Cmb登録コメント->currentText();
+    Cmb登録コメント->clear();
+    form3_->Cmb登録コメント->clear();
     Cmb登録コメント->addItems(phrases);
     form3_->Cmb登録コメント->addItems(phrases);
     form3_->Cmb登録コメント->setEditText(editorText);

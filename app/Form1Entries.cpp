@@ -23,6 +23,10 @@ void Form1::Sub明細初期化() {
 }
 
 void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
+    showEntryList(readEntryList(StYMD, EdYMD));
+}
+
+Form1::EntryListRead Form1::readEntryList(const QDate& StYMD, const QDate& EdYMD) const {
     // A chosen category filters by its own ID: its name may hold wildcard characters or be
     // shared with another category.
     const int filter = Cmb明細科目->currentIndex();
@@ -35,8 +39,11 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     // rows are shown.
     PeriodList listed(db, StYMD, EdYMD, category);
     const SignTotals all = allTimeTotals(db);
-    db.close();
+    return {std::move(listed), all.income, all.expense};
+}
 
+void Form1::showEntryList(EntryListRead read) {
+    PeriodList& listed = read.listed;
     const qint64 income = listed.income();
     const qint64 expense = listed.expense();
     {
@@ -53,8 +60,8 @@ void Form1::Sub明細読み込み(const QDate& StYMD, const QDate& EdYMD) {
     setTotalColour(Lbl集計合計, income - expense);
     Lbl集計合計->setText(formatAmount(income - expense));
 
-    setTotalColour(Lbl集計残高, all.income - all.expense);
-    Lbl集計残高->setText(formatAmount(all.income - all.expense));
+    setTotalColour(Lbl集計残高, read.allIncome - read.allExpense);
+    Lbl集計残高->setText(formatAmount(read.allIncome - read.allExpense));
 }
 
 } // namespace kotsu

@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <optional>
 
 namespace kotsu {
 
@@ -50,13 +51,18 @@ void Form1::Command2_Click() {
     } else {
         return;
     }
-    // The shown period changes only with what is shown.
-    const bool shown = guarded([&] {
-        Sub明細読み込み(start, end);
-        Sub科目読み込み(start, end);
+    // Everything is read before anything shown changes: a failed read leaves the grids,
+    // totals, lists and the period as they were.
+    std::optional<EntryListRead> entries;
+    std::optional<CategoriesRead> categories;
+    const bool read = guarded([&] {
+        entries = readEntryList(start, end);
+        categories = readCategories(start, end);
     });
-    if (!shown)
+    if (!read)
         return;
+    showEntryList(std::move(*entries));
+    showCategories(*categories);
     Dat期間開始 = start;
     Dat期間終了 = end;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GridModel.h"
-#include <stdexcept>
+#include "ledger/ErrorText.h"
+#include "ledger/LedgerError.h"
 
 namespace kotsu {
 
@@ -40,12 +41,33 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     // Names and comments may be cut short in their column; the whole text is a hover away.
     if (role != Qt::DisplayRole && !tip)
         return {};
-    try {
-        return cell(index.row() + 1, index.column());
-    } catch (const std::exception&) {
-        // Painting never fails: the row stays blank and is read again at the next paint.
+    const int row = index.row() + 1;
+    if (!source_)
+        return cells_[row][index.column()];
+    const QStringList* texts = sourceRow(row, true);
+    if (!texts)
         return {};
+    if (texts->isEmpty())
+        return markedCell(row, index.column());
+    return texts->value(index.column());
+}
+
+QVariant GridModel::markedCell(int row, int col) const {
+    if (!told_) {
+        told_ = true;
+        const QString why = failure_.isEmpty()
+                                ? QStringLiteral("表示している間に、ほかのプログラムが明細を"
+                                                 "変更しました。")
+                                : failure_;
+        auto* self = const_cast<GridModel*>(this);
+        QMetaObject::invokeMethod(
+            self, [self, why] { emit self->readFailed(why); }, Qt::QueuedConnection);
     }
+    if (col == 0)
+        return QString::number(row);
+    if (col == cols_ - 1)
+        return QStringLiteral("（読み込めません）");
+    return QString();
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -64,16 +86,22 @@ void GridModel::endChange() {
         endResetModel();
 }
 
+void GridModel::dropPages() {
+    pages_.clear();
+    pageOrder_.clear();
+    lastPage_ = -1;
+    lastRows_.clear();
+    failure_.clear();
+    told_ = false;
+}
+
 void GridModel::setRows(int rows) {
     rows = qMax(1, rows);
     if (!source_ && rows == this->rows())
         return;
     beginChange();
     source_.reset();
-    pages_.clear();
-    pageOrder_.clear();
-    lastPage_ = -1;
-    lastRows_.clear();
+    dropPages();
     cells_.resize(rows, QStringList(QList<QString>(cols_)));
     keys_.resize(rows, {0, 0});
     endChange();
@@ -82,43 +110,62 @@ void GridModel::setRows(int rows) {
 void GridModel::setSource(std::unique_ptr<RowSource> source) {
     beginChange();
     source_ = std::move(source);
-    pages_.clear();
-    pageOrder_.clear();
-    lastPage_ = -1;
-    lastRows_.clear();
+    dropPages();
     cells_.resize(1);
     keys_.resize(1);
     endChange();
 }
 
-const QStringList& GridModel::sourceRow(int row) const {
+const QStringList* GridModel::sourceRow(int row, bool painting) const {
     const int page = (row - 1) / PageRows;
     // A row is read cell by cell: its page is usually the one just asked for.
-    if (page == lastPage_)
-        return lastRows_[(row - 1) % PageRows];
-    auto at = pages_.constFind(page);
-    if (at != pages_.constEnd()) {
+    if (page != lastPage_) {
+        auto at = pages_.constFind(page);
+        if (at == pages_.constEnd()) {
+            if (painting && !source_->available())
+                return nullptr;
+            readPages(page);
+            at = pages_.constFind(page);
+        }
         lastPage_ = page;
         lastRows_ = *at;
-        return lastRows_[(row - 1) % PageRows];
+    }
+    return &lastRows_[(row - 1) % PageRows];
+}
+
+void GridModel::readPages(int page) const {
+    const int first = page * PageRows;
+    // After a failure nothing is read again: each page not at hand is marked at once.
+    if (!failure_.isEmpty()) {
+        keepPage(page, QList<QStringList>(qMin(PageRows, source_->count() - first)));
+        return;
     }
     // Reading straight on (an export, a long scroll) takes several pages in one read.
     const bool onward = pages_.contains(page - 1) && !pages_.contains(page + 1);
-    const int first = page * PageRows;
     const int n = qMin(PageRows * (onward ? RunPages : 1), source_->count() - first);
-    QList<QStringList> texts = source_->texts(first, n);
-    if (texts.size() != n)
-        throw std::runtime_error("a run of rows came back short");
-    for (int p = 0; p * PageRows < n; ++p) {
-        if (pageOrder_.size() >= KeptPages)
-            pages_.remove(pageOrder_.takeFirst());
-        pageOrder_.removeOne(page + p);
-        pageOrder_.append(page + p);
-        pages_.insert(page + p, texts.mid(p * PageRows, PageRows));
+    QList<QStringList> texts;
+    try {
+        texts = source_->texts(first, n);
+        if (texts.size() != n)
+            throw LedgerError(LedgerError::NoCurrentRecord,
+                              QStringLiteral("明細の一部が読み込めませんでした。"));
+    } catch (const LedgerError& e) {
+        failure_ = japaneseDescription(e);
+        keepPage(page, QList<QStringList>(qMin(PageRows, n)));
+        return;
     }
-    lastPage_ = page;
-    lastRows_ = pages_[page];
-    return lastRows_[(row - 1) % PageRows];
+    for (int p = 0; p * PageRows < n; ++p)
+        keepPage(page + p, texts.mid(p * PageRows, PageRows));
+}
+
+void GridModel::keepPage(int page, QList<QStringList> rows) const {
+    if (pageOrder_.size() >= KeptPages)
+        pages_.remove(pageOrder_.takeFirst());
+    pageOrder_.removeOne(page);
+    pageOrder_.append(page);
+    pages_.insert(page, std::move(rows));
+    if (page == lastPage_)
+        lastPage_ = -1;
 }
 
 QString GridModel::cell(int row, int col) const {
@@ -126,7 +173,13 @@ QString GridModel::cell(int row, int col) const {
         return {};
     if (row == 0 || !source_)
         return cells_[row][col];
-    return sourceRow(row).value(col);
+    const QStringList& texts = *sourceRow(row, false);
+    if (texts.isEmpty())
+        throw LedgerError(LedgerError::NoCurrentRecord,
+                          failure_.isEmpty()
+                              ? QStringLiteral("明細 (ID %1) が見つかりません。").arg(key(row, 0))
+                              : failure_);
+    return texts.value(col);
 }
 
 void GridModel::setCell(int row, int col, const QString& text) {

@@ -12,7 +12,10 @@ namespace kotsu {
 
 // Cell texts of a grid whose row 0 is the title row; the view shows row 0 as its header.
 // The rows below hold their texts, or come from a RowSource a page at a time, so a list
-// of any length costs only what is on screen.
+// of any length costs only what is on screen. A row that cannot be read is marked for the
+// eye only: what reads its cells gets an error, and the user is told once, after the paint.
+// A read that failed as a whole marks its page, and nothing is read for painting again
+// until the next source.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -29,8 +32,8 @@ public:
     void setRows(int rows);
     // Rows read from source as they are needed.
     void setSource(std::unique_ptr<RowSource> source);
-    // Of a source's row, the text is read from the ledger if it is not at hand, and a
-    // failure to read it is thrown.
+    // Of a source's row, the text is read from the ledger if it is not at hand; a row that
+    // cannot be read raises LedgerError (NoCurrentRecord).
     QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     void setAlignment(int col, Qt::Alignment alignment);
@@ -44,10 +47,21 @@ public:
     void freeze();
     void thaw();
 
+signals:
+    // Rows of the source could not be read: why. Once per source, posted, never from
+    // inside a paint.
+    void readFailed(const QString& why);
+
 private:
     void beginChange();
     void endChange();
-    const QStringList& sourceRow(int row) const;
+    void dropPages();
+    // The texts of a source's row, empty when it cannot be read; null when it is not at hand
+    // and painting must not read it now.
+    const QStringList* sourceRow(int row, bool painting) const;
+    void readPages(int page) const;
+    void keepPage(int page, QList<QStringList> rows) const;
+    QVariant markedCell(int row, int col) const;
 
     int cols_;
     QList<QStringList> cells_;
@@ -61,6 +75,9 @@ private:
     mutable QList<int> pageOrder_;
     mutable int lastPage_ = -1;
     mutable QList<QStringList> lastRows_;
+    // Why the source failed as a whole, once it has; then nothing more is read from it.
+    mutable QString failure_;
+    mutable bool told_ = false;
 };
 
 } // namespace kotsu

@@ -13,8 +13,12 @@ public:
     virtual int count() const = 0;
     // index counts listed rows from 0 (grid row index + 1).
     virtual qint64 key(int index, int slot) const = 0;
-    // Every cell of rows first .. first + n - 1; may throw when they cannot be read.
+    // Every cell of rows first .. first + n - 1. A row that can no longer be read (its
+    // entry gone) comes back empty; a read that fails as a whole throws.
     virtual QList<QStringList> texts(int first, int n) const = 0;
+    // False while a read would wait on this program's own long write: what is not at hand
+    // then stays blank until the next reload.
+    virtual bool available() const { return true; }
 };
 
 } // namespace kotsu

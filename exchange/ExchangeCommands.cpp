@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ExchangeCommands.h"
+#include "common/Files.h"
 #include "exchange/Cp932.h"
 #include "exchange/ExportFormat.h"
 #include "exchange/ExportTarget.h"
@@ -12,6 +13,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
 
@@ -19,41 +21,20 @@ namespace kotsu {
 
 namespace {
 
-// A wipe goes ahead only once the ledger is safe in its backup: why it is not, if so.
-std::optional<QString> backupFailure(MainPort& main) {
-    try {
-        backupLedger(main.ledgerPath());
-        return std::nullopt;
-    } catch (const LedgerError& e) {
-        return japaneseDescription(e);
-    }
-}
-
 void reportBackupFailure(MainPort& main, const QString& why) {
     MessageBox::error(main.window(),
                       QStringLiteral("バックアップを作成できませんでした！！\n") + why,
                       QStringLiteral("ﾊﾞｯｸｱｯﾌﾟエラー"));
 }
 
-bool backedUp(MainPort& main) {
-    const auto why = backupFailure(main);
-    if (why)
-        reportBackupFailure(main, *why);
-    return !why;
-}
-
 // Read, backup and write behind one progress dialog, which is gone before any message.
 // The backup is taken only once the file has passed every check, so a refused file never
 // costs an older backup its place.
-ImportOutcome importFile(MainPort& main, const QString& path,
-                         std::optional<QString>& backupFailed) {
+ImportOutcome importFile(MainPort& main, const QString& path) {
     Progress progress(main.window(), QStringLiteral("取り込み中"));
     OldLedger old;
     ImportOutcome outcome = readOldLedger(path, old, &progress);
     if (!outcome.ok)
-        return outcome;
-    backupFailed = backupFailure(main);
-    if (backupFailed)
         return outcome;
     return writeOldLedger(main.ledgerPath(), old, &progress);
 }
@@ -140,6 +121,8 @@ void ExchangeCommands::MnuExp_Click() {
                           QStringLiteral("保存エラー"));
         return;
     }
+    // The file took its name by a rename, which lasts once its folder is on the disk.
+    syncFolderOf(QFileInfo(path).canonicalFilePath());
     const int count = main_.entryRows();
     if (count > 1)
         main_.setEntryCurrent(count - 1, 5);
@@ -159,10 +142,11 @@ void ExchangeCommands::MnuCls_Click() {
     if (!askYes(main_, QStringLiteral("この操作は取り消しが出来ません。本当に初期化しますか？"),
                 QStringLiteral("最終確認")))
         return;
-    if (!backedUp(main_))
-        return;
     try {
         main_.resetData();
+    } catch (const BackupFailed& e) {
+        reportBackupFailure(main_, japaneseDescription(e));
+        return;
     } catch (const LedgerError& e) {
         reportLedgerError(main_.window(), e);
     }
@@ -186,15 +170,19 @@ void ExchangeCommands::MnuInp_Click() {
         main_.window(), QStringLiteral("コツコツ帳。明細データ(*.mdb)|*.mdb"));
     if (path.isEmpty())
         return;
-    std::optional<QString> backupFailed;
-    const ImportOutcome outcome = importFile(main_, path, backupFailed);
-    if (backupFailed) {
-        reportBackupFailure(main_, *backupFailed);
-        return;
-    }
+    const ImportOutcome outcome = importFile(main_, path);
     switch (outcome.refusal) {
     case ImportOutcome::Refusal::None:
         main_.reloadAll();
+        MessageBox::show(main_.window(),
+                         QStringLiteral("取り込みが終わりました。\n科目%1件、明細%2件を取り込み"
+                                        "ました。")
+                             .arg(outcome.categories)
+                             .arg(outcome.entries),
+                         QStringLiteral("ｲﾝﾎﾟｰﾄ終了"));
+        break;
+    case ImportOutcome::Refusal::Backup:
+        reportBackupFailure(main_, outcome.reason);
         break;
     case ImportOutcome::Refusal::File:
         MessageBox::error(main_.window(),
@@ -209,6 +197,10 @@ void ExchangeCommands::MnuInp_Click() {
                           QStringLiteral("ｲﾝﾎﾟｰﾄエラー"));
         break;
     case ImportOutcome::Refusal::Cancelled:
+        MessageBox::show(
+            main_.window(),
+            QStringLiteral("取り込みを取り消しました。\n台帳は取り込みの前のままです。"),
+            QStringLiteral("ｲﾝﾎﾟｰﾄ終了"));
         break;
     }
 }

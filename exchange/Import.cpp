@@ -2,6 +2,7 @@
 #include "exchange/Import.h"
 #include "common/values.h"
 #include "exchange/Progress.h"
+#include "ledger/Backup.h"
 #include "ledger/Database.h"
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
@@ -186,6 +187,9 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress) {
         phrases.setValue(QStringLiteral("コメント名前"), r);
         phrases.update();
     }
+    // Every row is in: the bar shows it, and a cancel is still taken.
+    if (progress)
+        progress->check(int(old.categories.size() + old.entries.size()));
     bulk.finish();
 }
 
@@ -211,18 +215,40 @@ ImportOutcome writeOldLedger(const QString& ledgerPath, const OldLedger& old, Pr
     ImportOutcome outcome;
     try {
         Database db(ledgerPath);
+        // The main window, painted meanwhile, reads nothing of the ledger until it reloads.
+        const LongWrite underway;
+        // The write lock first: a ledger busy elsewhere is refused before a backup moves.
         Transaction t(db);
+        BackupRotation backup(ledgerPath);
+        // A cancel reaches into the long statements too: the indexes and totals rebuilt.
+        if (progress)
+            db.setProgressCheck([progress] { return progress->keepGoing(); });
         writeImport(db, old, progress);
+        if (progress) {
+            if (!progress->keepGoing())
+                throw ProgressCancelled{};
+            db.setProgressCheck(nullptr);
+            progress->finishing(QStringLiteral("台帳の書き込みを仕上げています…"));
+        }
         t.commit();
-    } catch (const LedgerError& e) {
-        outcome.refusal = ImportOutcome::Refusal::Ledger;
+        backup.keep();
+    } catch (const BackupFailed& e) {
+        outcome.refusal = ImportOutcome::Refusal::Backup;
         outcome.reason = japaneseDescription(e);
+        return outcome;
+    } catch (const LedgerError& e) {
+        const bool cancelled = progress && progress->cancelled();
+        outcome.refusal =
+            cancelled ? ImportOutcome::Refusal::Cancelled : ImportOutcome::Refusal::Ledger;
+        outcome.reason = cancelled ? QString() : japaneseDescription(e);
         return outcome;
     } catch (const ProgressCancelled&) {
         outcome.refusal = ImportOutcome::Refusal::Cancelled;
         return outcome;
     }
     outcome.ok = true;
+    outcome.categories = int(old.categories.size());
+    outcome.entries = int(old.entries.size());
     return outcome;
 }
 

@@ -10,10 +10,14 @@ class Database;
 class Progress;
 
 struct ImportOutcome {
-    enum class Refusal { None, File, Ledger, Cancelled };
+    enum class Refusal { None, File, Backup, Ledger, Cancelled };
     bool ok = false;
-    Refusal refusal = Refusal::None; // File: the chosen file; Ledger: the ledger not written
-    QString reason;                  // why; the ledger is then unchanged
+    // File: the chosen file; Backup: no backup, nothing written; Ledger: the ledger not
+    // written. Whatever the refusal, the ledger and its backups are as they were.
+    Refusal refusal = Refusal::None;
+    QString reason;     // why
+    int categories = 0; // taken in, once done
+    int entries = 0;
 };
 
 // The older version's data, read and checked whole before anything is deleted.
@@ -37,7 +41,8 @@ void writeImport(Database& db, const OldLedger& old, Progress* progress = nullpt
 // Reads and checks the whole old file; the ledger is not touched.
 ImportOutcome readOldLedger(const QString& oldFile, OldLedger& out, Progress* progress = nullptr);
 
-// Wipes the ledger and writes the old data in one transaction: all or nothing.
+// Wipes the ledger and writes the old data in one transaction, all or nothing, after a
+// backup taken under its write lock. The user may cancel until the commit begins.
 ImportOutcome writeOldLedger(const QString& ledgerPath, const OldLedger& old,
                              Progress* progress = nullptr);
 

@@ -2,6 +2,7 @@
 #include "exchange/Progress.h"
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace kotsu {
 
@@ -10,10 +11,11 @@ constexpr int ShowAfterMs = 500;
 }
 
 Progress::Progress(QWidget* parent, const QString& title)
-    : dialog_(std::make_unique<QProgressDialog>(parent)) {
+    : dialog_(std::make_unique<QProgressDialog>(parent)),
+      cancel_(new QPushButton(QStringLiteral("キャンセル"))) {
     dialog_->setWindowTitle(title);
     dialog_->setWindowModality(Qt::ApplicationModal);
-    dialog_->setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog_->setCancelButton(cancel_);
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
     dialog_->setMinimumDuration(ShowAfterMs);
@@ -34,7 +36,7 @@ bool Progress::keepGoing(int done) {
         return false;
     if (!dialog_->isVisible() && clock_.elapsed() >= ShowAfterMs)
         dialog_->show();
-    if (steps_ > 0)
+    if (steps_ > 0 && done >= 0)
         dialog_->setValue(qMin(done, steps_));
     QCoreApplication::processEvents(dialog_->isVisible() ? QEventLoop::AllEvents
                                                          : QEventLoop::ExcludeUserInputEvents);
@@ -44,6 +46,19 @@ bool Progress::keepGoing(int done) {
 void Progress::check(int done) {
     if (!keepGoing(done))
         throw ProgressCancelled{};
+}
+
+bool Progress::cancelled() const {
+    return dialog_->wasCanceled();
+}
+
+void Progress::finishing(const QString& label) {
+    cancel_->setEnabled(false);
+    steps_ = 0;
+    dialog_->setLabelText(label);
+    dialog_->setRange(0, 0);
+    // Painted now; nothing the user does is taken until the work is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace kotsu

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QProgressDialog;
+class QPushButton;
 class QWidget;
 
 namespace kotsu {
@@ -25,13 +26,19 @@ public:
 
     // steps 0: of unknown length.
     void setStage(const QString& label, int steps = 0);
-    // Keeps the windows painted; false once the user has cancelled.
-    bool keepGoing(int done = 0);
+    // Keeps the windows painted and shows done steps (below 0: as before); false once the
+    // user has cancelled.
+    bool keepGoing(int done = -1);
     // keepGoing, throwing ProgressCancelled instead of returning false.
     void check(int done);
+    bool cancelled() const;
+    // The last stage, which can no longer be cancelled: the button is disabled and the
+    // label says so.
+    void finishing(const QString& label);
 
 private:
     std::unique_ptr<QProgressDialog> dialog_;
+    QPushButton* cancel_;
     QElapsedTimer clock_;
     int steps_ = 0;
 };

@@ -58,6 +58,31 @@ void Database::execute(const QString& jetSql) {
     exec(translateJetSql(jetSql).sql);
 }
 
+void Database::setProgressCheck(std::function<bool()> keepGoing) {
+    progressCheck_ = std::move(keepGoing);
+    // A few milliseconds of work between checks.
+    sqlite3_progress_handler(db_, progressCheck_ ? 20000 : 0,
+                             progressCheck_ ? progressHandler : nullptr, this);
+}
+
+int Database::progressHandler(void* self) {
+    return static_cast<Database*>(self)->progressCheck_() ? 0 : 1;
+}
+
+namespace {
+int longWrites = 0;
+}
+
+LongWrite::LongWrite() {
+    ++longWrites;
+}
+LongWrite::~LongWrite() {
+    --longWrites;
+}
+bool LongWrite::underway() {
+    return longWrites > 0;
+}
+
 Transaction::Transaction(Database& db) : db_(db) {
     db_.exec(QStringLiteral("BEGIN IMMEDIATE"));
 }

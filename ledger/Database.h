@@ -2,6 +2,7 @@
 #pragma once
 #include "ledger/Recordset.h"
 #include <QString>
+#include <functional>
 
 struct sqlite3;
 
@@ -27,12 +28,30 @@ public:
     // The ID the last insert on this connection was given.
     qint64 lastInsertId() const;
 
+    // While set, asked every so often during a long statement; false interrupts it.
+    void setProgressCheck(std::function<bool()> keepGoing);
+
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fail() const;
 
 private:
     friend class Statement;
+    static int progressHandler(void* self);
+
     sqlite3* db_ = nullptr;
+    std::function<bool()> progressCheck_;
+};
+
+// Marks a write of this program whose transaction stays open while events are processed
+// (behind a progress dialog): whatever paints meanwhile reads nothing of the ledger, or it
+// would wait on that very write.
+class LongWrite {
+public:
+    LongWrite();
+    ~LongWrite();
+    LongWrite(const LongWrite&) = delete;
+    LongWrite& operator=(const LongWrite&) = delete;
+    static bool underway();
 };
 
 // All or nothing: rolled back unless committed before it goes out of scope.

@@ -111,8 +111,9 @@ QList<EntryTexts> readOnward(Database& db, const QHash<qint64, CategoryTexts>& c
     return out;
 }
 
-QList<EntryTexts> readEntries(Database& db, const QHash<qint64, CategoryTexts>& categories,
-                              const QList<qint64>& ids) {
+QList<std::optional<EntryTexts>> readEntries(Database& db,
+                                             const QHash<qint64, CategoryTexts>& categories,
+                                             const QList<qint64>& ids) {
     if (ids.isEmpty())
         return {};
     QString list;
@@ -126,14 +127,11 @@ QList<EntryTexts> readEntries(Database& db, const QHash<qint64, CategoryTexts>& 
         EntryTexts e = entryAt(st, categories);
         found.insert(e.id, e);
     }
-    QList<EntryTexts> out;
+    QList<std::optional<EntryTexts>> out;
     out.reserve(ids.size());
     for (qint64 id : ids) {
         const auto e = found.constFind(id);
-        if (e == found.constEnd())
-            throw LedgerError(LedgerError::NoCurrentRecord,
-                              QStringLiteral("明細 (ID %1) が見つかりません。").arg(id));
-        out << *e;
+        out << (e == found.constEnd() ? std::nullopt : std::optional<EntryTexts>(*e));
     }
     return out;
 }
@@ -175,7 +173,7 @@ PeriodList::PeriodList(Database& db, const QDate& from, const QDate& to,
     }
 }
 
-QList<EntryTexts> PeriodList::texts(Database& db, int first, int n) const {
+QList<std::optional<EntryTexts>> PeriodList::texts(Database& db, int first, int n) const {
     ReadSnapshot snapshot(db);
     const QHash<qint64, CategoryTexts> categories = categoryTexts(db);
     // Onward from the first row's place in the period index, which holds all a row shows.
@@ -188,7 +186,7 @@ QList<EntryTexts> PeriodList::texts(Database& db, int first, int n) const {
         for (int i = 0; same && i < n; ++i)
             same = run[i].id == ids_[first + i];
         if (same)
-            return run;
+            return QList<std::optional<EntryTexts>>(run.begin(), run.end());
     }
     return readEntries(db, categories, ids_.mid(first, n));
 }

@@ -41,8 +41,8 @@ public:
     qint64 highest(int column) const { return highest_[column]; }
 
     // The texts of entries first .. first + n - 1, exactly these entries: one that is gone
-    // raises LedgerError, so a row is never silently empty.
-    QList<EntryTexts> texts(Database& db, int first, int n) const;
+    // comes back as nothing, never as another entry.
+    QList<std::optional<EntryTexts>> texts(Database& db, int first, int n) const;
 
 private:
     QDate to_;

@@ -118,6 +118,53 @@ private slots:
         QCOMPARE(MessageBox::log().last().text, QString("指定された明細が見つかりません！！"));
     }
 
+    // A row that cannot be read is marked for the eye, its neighbours still show, and the
+    // user is told once, not at every paint; a ledger gone marks what is not at hand.
+    void unreadableRows_areMarkedAndToldOnce_data() {
+        QTest::addColumn<bool>("ledgerGone");
+        QTest::newRow("an entry deleted behind the list") << false;
+        QTest::newRow("the ledger gone while shown") << true;
+    }
+    void unreadableRows_areMarkedAndToldOnce() {
+        QFETCH(bool, ledgerGone);
+        MainFixture f;
+        fill(f);
+        Form1& m = f.open();
+        f.search("y2005/03/07");
+        const QList<QStringList> listed =
+            f.ledger.listRows("日付 Between '2005/01/01' and '2005/12/31'");
+        const QAbstractItemModel* model = m.Flx明細->model();
+        auto shown = [&](int row, int col) {
+            return model->data(model->index(row - 1, col)).toString();
+        };
+        const int row = 300; // on a page not read yet
+        const QString moved = f.ledger.path + ".away";
+        if (ledgerGone)
+            QVERIFY(QFile::rename(f.ledger.path, moved));
+        else
+            Database(f.ledger.path)
+                .exec("DELETE FROM 明細テーブル WHERE ID = " + QString::number(m.entryId(row)));
+        for (int paint = 0; paint < 3; ++paint) {
+            shown(row, 5);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(shown(row, 0), QString::number(row));
+        QCOMPARE(shown(row, 1), QString());
+        QCOMPARE(shown(row, 5), QString("（読み込めません）"));
+        QCOMPARE(shown(row + 1, 5), ledgerGone ? QString("（読み込めません）") : listed[row][5]);
+        QCOMPARE(shown(2000, 5), ledgerGone ? QString("（読み込めません）") : listed[1999][5]);
+        QCoreApplication::processEvents();
+        QCOMPARE(MessageBox::log().size(), 1);
+        QCOMPARE(MessageBox::log().first().title, QString("読み込みエラー"));
+        QVERIFY(MessageBox::log().first().text.endsWith("検索(&F)で読み直してください。"));
+        QVERIFY_THROWS_EXCEPTION(LedgerError, m.Flx明細->textMatrix(row, 5));
+        if (ledgerGone)
+            QVERIFY(QFile::rename(moved, f.ledger.path));
+        f.search("y2005/03/07");
+        QCOMPARE(shown(row, 5),
+                 f.ledger.listRows("日付 Between '2005/01/01' and '2005/12/31'").at(row - 1).at(5));
+    }
+
     void ctrlEnd_reachesTheLastRowWithItsNumber() {
         MainFixture f;
         fill(f);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datepick/Form2.h"
+#include "dialogs/Form3.h"
 #include "support/MainFixture.h"
 #include <QContextMenuEvent>
 #include <QDir>
@@ -72,6 +73,35 @@ private slots:
         QVERIFY(MessageBox::log().first().text.startsWith("実行時エラー"));
         QCOMPARE(m.Dat期間開始, QDate(2005, 3, 1));
         QCOMPARE(m.Dat期間終了, QDate(2005, 3, 31));
+    }
+
+    // The categories cannot be read, the entries can: nothing shown changes, no list empties.
+    void halfFailedReads_changeNothingShown() {
+        MainFixture f;
+        const qint64 food = f.ledger.addCategory("食費", "-", 3000);
+        f.ledger.addCategory("給与", "+");
+        f.ledger.addEntry("2005/03/07", food, 1200);
+        f.ledger.addEntry("2005/04/01", food, 5);
+        Form1& m = f.open();
+        auto shown = [&] {
+            return QStringList{f.entryRow(1).join('|'),
+                               f.summaryRow(1).join('|'),
+                               m.Lbl集計支出->text(),
+                               m.Lbl集計支出2->text(),
+                               QString::number(m.Cmb明細科目->count()),
+                               QString::number(m.Cmb登録科目->count()),
+                               QString::number(m.form3()->Cmb登録科目->count())};
+        };
+        const QStringList before = shown();
+        // Reading the whole category row now fails; the entry list reads only two columns.
+        Database(f.ledger.path)
+            .exec("ALTER TABLE 科目テーブル ADD COLUMN 壊れ INTEGER "
+                  "AS (abs(-9223372036854775807 - 1))");
+        f.search("m2005/04/01");
+        m.reloadCategories();
+        QCOMPARE(MessageBox::log().size(), 2);
+        QCOMPARE(shown(), before);
+        QCOMPARE(m.Dat期間開始, QDate(2005, 3, 1));
     }
 
     // A category chosen as the filter lists exactly its entries, whatever its name holds.

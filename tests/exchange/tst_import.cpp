@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +57,13 @@ qint64 peakMemoryKb() {
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toLongLong();
     return -1;
+}
+
+QProgressDialog* findProgressDialog() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* d = qobject_cast<QProgressDialog*>(w))
+            return d;
+    return nullptr;
 }
 
 void cancelProgressDialogs() {
@@ -294,6 +302,7 @@ private slots:
                          "データの整合性が保てないため、書き込めませんでした。"));
         QCOMPARE(f.ledger.column("Select * From 科目テーブル", "科目名前"), QStringList({"残る"}));
         QCOMPARE(f.ledger.count("明細テーブル"), 0);
+        QVERIFY(!QFile::exists(backupPath(f.ledger.path))); // no generation spent on it
     }
 
     void refusedImportAfterInitialisation_keepsTheBackupOfTheData() {
@@ -341,7 +350,9 @@ private slots:
             m.MnuInp->trigger();
             QCOMPARE(title, QString("取り込み中"));
         }
-        QCOMPARE(MessageBox::log().size(), 2); // the two questions, nothing after
+        QCOMPARE(MessageBox::log().size(), 3); // the two questions, then what became of it
+        QCOMPARE(MessageBox::log().last().text,
+                 QString("取り込みを取り消しました。\n台帳は取り込みの前のままです。"));
         QVERIFY(!QFile::exists(backupPath(f.ledger.path)));
         // Cancelled while writing, after the read.
         OldLedger old;
@@ -353,6 +364,84 @@ private slots:
         QCOMPARE(writeOldLedger(f.ledger.path, old, &progress).refusal,
                  ImportOutcome::Refusal::Cancelled);
         QCOMPARE(digest(f.ledger.path), before);
+    }
+
+    void lastStage_takesACancelUntilTheCommitBegins() {
+        TestLedger l;
+        l.addCategory("残る", "-");
+        backupLedger(l.path);
+        const QByteArray ledger = digest(l.path);
+        const QByteArray backup = digest(backupPath(l.path));
+        OldLedger old;
+        old.categories << OldLedger::Category{"新", "-"};
+        for (int i = 0; i < 3000; ++i)
+            old.entries << OldLedger::Entry{"2005/01/01", "0", "0", QString::number(i), "x"};
+        for (bool cancelAtTheEnd : {true, false}) {
+            Progress progress(nullptr, "取り込み中");
+            QProgressDialog* dialog = findProgressDialog();
+            QVERIFY(dialog);
+            bool sawFinishing = false;
+            QTimer poll;
+            poll.setInterval(0);
+            connect(&poll, &QTimer::timeout, [&] {
+                const bool allWritten =
+                    dialog->maximum() > 0 && dialog->value() >= dialog->maximum();
+                if (cancelAtTheEnd && allWritten)
+                    dialog->cancel();
+                if (dialog->labelText().contains("仕上げ"))
+                    sawFinishing = !dialog->findChild<QPushButton*>()->isEnabled();
+            });
+            poll.start();
+            const ImportOutcome outcome = writeOldLedger(l.path, old, &progress);
+            if (cancelAtTheEnd) {
+                QCOMPARE(outcome.refusal, ImportOutcome::Refusal::Cancelled);
+                QCOMPARE(digest(l.path), ledger);
+                QCOMPARE(digest(backupPath(l.path)), backup);
+                QVERIFY(!QFile::exists(backupPath(l.path, 1)));
+            } else {
+                QVERIFY(outcome.ok);
+                QVERIFY(sawFinishing);
+                QCOMPARE(outcome.entries, 3000);
+                QCOMPARE(entriesIn(l.path), 3000);
+            }
+        }
+    }
+
+    void paintingDuringAnImport_readsNothingOfTheLedger() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        {
+            Database db(f.ledger.path);
+            Transaction t(db);
+            for (int i = 0; i < 400; ++i)
+                appendEntry(db, "2005/03/07", cat, i, "c");
+            t.commit();
+        }
+        const QString old = f.ledger.dir.filePath("old.mdb");
+        QList<QList<QVariant>> many;
+        for (int i = 0; i < 2000; ++i)
+            many << QList<QVariant>{QDate(2005, 1, 1), 0, 0, 5, "x"};
+        QVERIFY(test::writeJet4(old, {oldCategories({{"食費", "-"}}), oldEntries(many)}));
+        Form1& m = f.open();
+        const QModelIndex far = m.Flx明細->model()->index(300, 5);
+        int paintedWhileWriting = 0;
+        int readWhileWriting = 0;
+        QTimer poll;
+        poll.setInterval(0);
+        connect(&poll, &QTimer::timeout, [&] {
+            if (!LongWrite::underway())
+                return;
+            ++paintedWhileWriting;
+            if (m.Flx明細->model()->data(far).isValid())
+                ++readWhileWriting;
+        });
+        poll.start();
+        FileDialog::pushFileName(old);
+        m.MnuInp->trigger();
+        QVERIFY(paintedWhileWriting > 0);
+        QCOMPARE(readWhileWriting, 0);
+        QCOMPARE(MessageBox::log().last().title, QString("ｲﾝﾎﾟｰﾄ終了"));
+        QCOMPARE(m.Flx明細->rows(), 1); // reloaded: nothing of 2005/03 any more
     }
 
     void menu_asksTwiceThenImportsAndReloads() {
@@ -374,9 +463,11 @@ private slots:
         MessageBox::reset();
         FileDialog::pushFileName(old);
         m.MnuInp->trigger();
-        QCOMPARE(MessageBox::log().size(), 2);
+        QCOMPARE(MessageBox::log().size(), 3);
         QCOMPARE(MessageBox::log().at(1).text,
                  QString("この操作を行うと元には戻せませんが本当によろしいですか？"));
+        QCOMPARE(MessageBox::log().at(2).text,
+                 QString("取り込みが終わりました。\n科目1件、明細1件を取り込みました。"));
         QCOMPARE(FileDialog::askedFilters().last(), QString("コツコツ帳。明細データ(*.mdb)|*.mdb"));
         QCOMPARE(f.entryRow(1), QStringList({"1", "2005/03/07", "It's", "0", "640", "電車"}));
         QCOMPARE(m.commentPhrases(), QStringList({"電車"}));
