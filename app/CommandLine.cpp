@@ -61,6 +61,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         out.output = QStringLiteral("%1: 台帳ファイルは一つだけ指定できます。\n").arg(program);
         return out;
     }
+    // An empty name is a mistake, not the ledger beside the program.
+    if (!files.isEmpty() && files.first().isEmpty()) {
+        out.action = CommandLine::Action::Error;
+        out.output = QStringLiteral("%1: 台帳ファイルの名前が空です。\n").arg(program);
+        return out;
+    }
     if (!files.isEmpty())
         out.file = files.first();
     return out;

@@ -52,18 +52,34 @@ std::optional<LedgerAccess> checkAccess(const QString& path, const LedgerPlace& 
                                                   : LedgerAccess::ReadOnly;
 }
 
-// False only when another program holds the ledger. Where no lock file can be written at
-// all, nothing of the ledger can be written either, so two programs cannot diverge there.
-bool takeLock(QLockFile& lock, const QString& ledgerPath) {
+void refuseOpenElsewhere(const QString& ledgerPath) {
+    refuse(QStringLiteral("この台帳はすでに開かれています！！\n%1\n"
+                          "開いているコツコツ帳。をお使いください。")
+               .arg(native(ledgerPath)));
+}
+
+// False when another program holds the ledger, by this name or any other, or when the lock
+// cannot be taken at all: nothing of the ledger is touched then.
+bool takeLock(QLockFile& lock, LedgerFileLock& fileLock, const QString& ledgerPath) {
     // The holder's process id tells a crashed holder, however old its lock.
     lock.setStaleLockTime(0);
-    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
-        return true;
-    MessageBox::error(nullptr,
-                      QStringLiteral("この台帳はすでに開かれています！！\n%1\n"
-                                     "開いているコツコツ帳。をお使いください。")
-                          .arg(native(ledgerPath)),
-                      programTitle);
+    if (lock.tryLock(0)) {
+        if (fileLock.lock(ledgerPath))
+            return true;
+        refuseOpenElsewhere(ledgerPath);
+        return false;
+    }
+    if (lock.error() == QLockFile::LockFailedError) {
+        refuseOpenElsewhere(ledgerPath);
+        return false;
+    }
+    const QString why = lock.error() == QLockFile::PermissionError
+                            ? QStringLiteral("このフォルダに書き込む許可がありません。")
+                            : QStringLiteral("ファイルを作れませんでした（名前が長すぎるか、"
+                                             "ファイルシステムのエラーです）。");
+    refuse(QStringLiteral("台帳のロックファイルを作れません！！\n%1\n%2\n"
+                          "台帳には何もしていません。")
+               .arg(native(ledgerPath + QStringLiteral(".lock")), why));
     return false;
 }
 
@@ -124,7 +140,8 @@ Started startUp(const LedgerPlace& place) {
             return s;
     } else {
         s.lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-        if (!takeLock(*s.lock, path))
+        s.fileLock = std::make_unique<LedgerFileLock>();
+        if (!takeLock(*s.lock, *s.fileLock, path))
             return s;
         // Recovers what an interrupted run left, then converts a Windows ledger.
         if (takeOverJetLedger(path) == TakeOver::Refused)
@@ -138,6 +155,11 @@ Started startUp(const LedgerPlace& place) {
             if (emptyFileDeclined(path))
                 return s;
             ensureLedger(path);
+            // A ledger made or taken over just now is another file: the lock moves to it.
+            if (!s.fileLock->lock(path)) {
+                refuseOpenElsewhere(path);
+                return s;
+            }
         }
         s.window = std::make_unique<Form1>(path, *access);
         s.exitCode = 0;

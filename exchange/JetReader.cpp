@@ -7,7 +7,10 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <csignal>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace kotsu {
 
@@ -49,12 +52,6 @@ int deadlineFor(qint64 fileSize) {
 // What the answer can hold at most: every stored byte turned into a few of ours.
 qint64 answerLimitFor(qint64 fileSize) {
     return 64 * fileSize + (qint64(1) << 20);
-}
-
-// Runs in the child between fork and exec.
-void limitChildMemory() {
-    const rlimit limit{ChildMemoryLimit, ChildMemoryLimit};
-    setrlimit(RLIMIT_AS, &limit);
 }
 
 QString unreadable() {
@@ -100,6 +97,15 @@ void decode(const QByteArray& data, const QStringList& tables, JetReadResult& re
 
 } // namespace
 
+void prepareReaderChild(pid_t parent) {
+    const rlimit limit{ChildMemoryLimit, ChildMemoryLimit};
+    setrlimit(RLIMIT_AS, &limit);
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // Orphaned already, before the signal was asked for: it would never come.
+    if (getppid() != parent)
+        _exit(127);
+}
+
 void setJetReaderProgram(const QString& path) {
     programOverride() = path;
 }
@@ -114,7 +120,8 @@ JetReadResult readJetTables(const QString& path, const QStringList& tables, Prog
     QProcess child;
     // Its complaints are of no use to the user and, unread, would pile up in our memory.
     child.setStandardErrorFile(QProcess::nullDevice());
-    child.setChildProcessModifier(limitChildMemory);
+    const pid_t parent = getpid();
+    child.setChildProcessModifier([parent] { prepareReaderChild(parent); });
     child.start(readerProgram(), QStringList{path} + tables);
     if (!child.waitForStarted()) {
         result.error = QStringLiteral("読み取りプログラムを起動できません。");

@@ -2,6 +2,7 @@
 #pragma once
 #include "exchange/JetProtocol.h"
 #include <QStringList>
+#include <sys/types.h>
 
 namespace kotsu {
 
@@ -28,6 +29,10 @@ struct JetReadResult {
 // refusal here. With progress, the windows stay painted and the user may cancel.
 JetReadResult readJetTables(const QString& path, const QStringList& tables,
                             Progress* progress = nullptr);
+
+// Runs in the reader's process between fork and exec: its memory is limited, and it ends
+// with the program that started it (parent), even one killed outright.
+void prepareReaderChild(pid_t parent);
 
 // Where the child program lives; tests may point elsewhere.
 void setJetReaderProgram(const QString& path);

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kotsu;
 using kotsu::test::digest;
@@ -169,6 +170,40 @@ private slots:
         QCOMPARE(QDir(l.bin).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"kotsu.mdb", "kotsu.mdb.lock"}));
         QVERIFY(first.isLocked());
+    }
+
+    // The ledger file itself is locked too, and a lock that cannot be taken ends the start.
+    void otherNameOrUnusableLock_endsTheStartUntouched_data() {
+        QTest::addColumn<bool>("hardLink");
+        QTest::newRow("a hard link to an open ledger") << true;
+        QTest::newRow("a lock file name one too long") << false;
+    }
+    void otherNameOrUnusableLock_endsTheStartUntouched() {
+        QFETCH(bool, hardLink);
+        Layout l(false);
+        Started first;
+        QString second = l.root.filePath(QString(251, 'x'));
+        if (hardLink) {
+            first = startUp(l.place(l.root.filePath("kotsu.mdb")));
+            QVERIFY(first.window);
+            second = l.root.filePath("another-name.mdb");
+            QCOMPARE(::link(qPrintable(l.root.filePath("kotsu.mdb")), qPrintable(second)), 0);
+        }
+        const QStringList before = filesIn(l.root.path());
+        const QByteArray bytes = hardLink ? digest(second) : QByteArray();
+        {
+            const Started s = startUp(l.place(second));
+            QVERIFY(!s.window);
+            QCOMPARE(s.exitCode, 1);
+        }
+        QCOMPARE(MessageBox::log().size(), 1);
+        const QString text = MessageBox::log().first().text;
+        QVERIFY2(text.startsWith(hardLink ? "この台帳はすでに開かれています！！"
+                                          : "台帳のロックファイルを作れません！！"),
+                 qPrintable(text));
+        QCOMPARE(filesIn(l.root.path()), before);
+        if (hardLink)
+            QCOMPARE(digest(second), bytes);
     }
 
     void differentLedger_startsNormally_andHoldsItsOwnLock() {
@@ -402,6 +437,7 @@ private slots:
         QTest::newRow("--version") << "--version" << 0 << "3.2";
         QTest::newRow("--help") << "--help" << 0 << "[FILE]";
         QTest::newRow("unknown option") << "--bogus" << 1 << "bogus";
+        QTest::newRow("an empty FILE") << "" << 1 << "台帳ファイルの名前が空です";
     }
     void commandLine_answersWithoutADisplay() {
         QFETCH(QString, argument);

@@ -13,6 +13,9 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kotsu;
 using kotsu::test::digest;
@@ -472,6 +475,43 @@ private slots:
         QCOMPARE(f.entryRow(1), QStringList({"1", "2005/03/07", "It's", "0", "640", "電車"}));
         QCOMPARE(m.commentPhrases(), QStringList({"電車"}));
         QVERIFY(QFile::exists(f.ledger.path + ".bak"));
+    }
+
+    // Killed outright, the program takes its reader with it.
+    void reader_endsWithTheProgramThatStartedIt() {
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t program = ::fork();
+        if (program == 0) {
+            // The program: starts a reader as readJetTables does, then waits to be killed.
+            const pid_t self = ::getpid();
+            const pid_t child = ::fork();
+            if (child == 0) {
+                prepareReaderChild(self);
+                ::execl("/bin/sleep", "sleep", "60", static_cast<char*>(nullptr));
+                ::_exit(127);
+            }
+            if (::write(ready[1], &child, sizeof child) != ssize_t(sizeof child))
+                ::_exit(1);
+            ::pause();
+            ::_exit(0);
+        }
+        pid_t reader = 0;
+        QCOMPARE(::read(ready[0], &reader, sizeof reader), ssize_t(sizeof reader));
+        ::close(ready[0]);
+        ::close(ready[1]);
+        ::kill(program, SIGKILL);
+        ::waitpid(program, nullptr, 0);
+        // Gone, or a zombie waiting for whoever reaps orphans here.
+        const auto ended = [reader] {
+            QFile stat(QString("/proc/%1/stat").arg(reader));
+            if (!stat.open(QIODevice::ReadOnly))
+                return true;
+            const QByteArray line = stat.readAll();
+            return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(), 5000);
+        ::kill(reader, SIGKILL);
     }
 
     void hangingCrashingOrFloodingReader_becomesARefusal() {
