@@ -51,12 +51,10 @@ void categoryBarChart(Surface& s, const Placement& p, const QList<ChartItem>& it
     for (int j = 0; j < shown.size(); ++j) {
         const ChartItem& item = shown[j];
         const double yTop = t.y0 + t.h - (j + 1) * rowH;
-        if (item.amount != 0) {
-            const ItemColour c = placeColour(item.place);
-            const double end = xOf(item.amount);
-            extrudedBar(s, qMin(zero, end), yTop + gap, qMax(zero, end), yTop + rowH - gap, t.d,
-                        c.extrusion, c.front);
-        }
+        const ItemColour c = placeColour(item.place);
+        const double end = xOf(item.amount);
+        extrudedBar(s, qMin(zero, end), yTop + gap, qMax(zero, end), yTop + rowH - gap, t.d,
+                    c.extrusion, c.front);
         const QString name = fittedName(s, item, nameWidth);
         s.setForeColor(Black);
         s.CurrentX = t.x0 - 60 - s.textWidth(name);

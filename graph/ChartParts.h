@@ -13,6 +13,7 @@ class ValueAxis;
 constexpr quint32 Black = 0x000000;
 constexpr quint32 GridColour = 0xC0C0C0;
 constexpr quint32 ShadowColour = 0xE0E0E0;
+constexpr double OnePixel = 15; // twips
 
 struct Twips {
     double x0, y0, w, h;

@@ -99,6 +99,9 @@ void box3D(Surface& s, double x, double y, double w, double h, int depth, quint3
 
 void extrudedBar(Surface& s, double x1, double y1, double x2, double y2, int depth,
                  quint32 extrusion, quint32 front) {
+    // Under a pixel either way, the extrusion alone would look like a real bar.
+    if (qAbs(x2 - x1) < OnePixel || qAbs(y2 - y1) < OnePixel)
+        return;
     s.setForeColor(extrusion);
     for (int o = depth - 1; o >= 1; --o)
         s.box(x1 + o, y1 - o, x2 + o, y2 - o);

@@ -110,11 +110,9 @@ void ratioColumn(Surface& s, const Placement& p, const QList<ChartItem>& items,
         const double h = double(legend.items[j].amount) / total * t.h;
         y -= h;
         top[j] = y;
-        // Under a pixel high, a segment's extrusion would paint the whole top face its colour.
-        if (h >= 15) {
-            const ItemColour c = placeColour(legend.items[j].place);
-            extrudedBar(s, t.x0, y, t.x0 + t.w, y + h, t.d, c.extrusion, c.front);
-        }
+        // A sliver is not drawn (its extrusion would paint the whole top face), only outlined.
+        const ItemColour c = placeColour(legend.items[j].place);
+        extrudedBar(s, t.x0, y, t.x0 + t.w, y + h, t.d, c.extrusion, c.front);
         box3D(s, t.x0, y, t.w, h, t.d, EdgeColour);
     }
 
