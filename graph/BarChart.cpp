@@ -20,8 +20,7 @@ void categoryBarChart(Surface& s, const Placement& p, const QList<ChartItem>& it
     }
     const ValueAxis axis(lowest, highest, 10);
     if (axis.empty()) {
-        chartFrame(s, t, -1, 10, {}, {}, 0);
-        noDataInside(s, t);
+        noDataFrame(s, t);
         s.setScaleMode(Surface::Pixels);
         return;
     }

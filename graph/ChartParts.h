@@ -25,8 +25,8 @@ Twips toTwips(const Placement& p);
 void chartFrame(Surface& s, const Twips& t, int nY, int nX, const QStringList& values,
                 const QStringList& categories, int f, const QString& floorLabel = {},
                 int keptLabel = 0);
-// Where a frame has no data: the no-data text in the middle of its back wall.
-void noDataInside(Surface& s, const Twips& t);
+// Where a chart has nothing to draw: its frame, bare, with the no-data text in the middle.
+void noDataFrame(Surface& s, const Twips& t);
 
 // The text cut to the width, keeping its start and marking the cut.
 QString fitted(const Surface& s, const QString& text, double width);

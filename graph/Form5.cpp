@@ -153,20 +153,10 @@ SummaryLists Form5::readSummary() {
     return l;
 }
 
-namespace {
-
-bool anyAmount(const QList<ChartItem>& items) {
-    for (const ChartItem& item : items)
-        if (item.amount != 0)
-            return true;
-    return false;
-}
-
-} // namespace
-
 void Form5::drawRatio(Surface& s) {
     const SummaryLists l = readSummary();
-    ratioFrame(s, anyAmount(l.income) || anyAmount(l.expense));
+    // Refunds alone have no share to draw: such a period is as empty as one without entries.
+    ratioFrame(s, anyShare(l.income) || anyShare(l.expense));
     s.setForeColor(0);
     s.CurrentX = 2775;
     s.CurrentY = 8325;

@@ -122,7 +122,9 @@ void chartFrame(Surface& s, const Twips& t, int nY, int nX, const QStringList& v
                 floorLabel, keptLabel});
 }
 
-void noDataInside(Surface& s, const Twips& t) {
+void noDataFrame(Surface& s, const Twips& t) {
+    // No grid: there is no scale to read it against, and its lines would strike the text through.
+    chartFrame(s, t, -1, -1, {}, {}, 0);
     const QString text = noDataText();
     s.setForeColor(Black);
     s.CurrentX = t.x0 + t.d + (t.w - s.textWidth(text)) / 2;

@@ -78,7 +78,9 @@ void categoryTrendChart(Surface& s, const Placement& p, const QList<TrendRow>& r
 // Positive amounts share the column; negative ones are left out with a note beneath it. The
 // legend runs from the column's side face to legendRight (twips).
 void ratioColumn(Surface& s, const Placement& p, const QList<ChartItem>& items, double legendRight);
-// The ratio chart's frame and its percentage scale, or the frame and the no-data text.
+// Whether a ratio column has anything to share out: a positive total.
+bool anyShare(const QList<ChartItem>& items);
+// The ratio chart's frame and its percentage scale, or the bare frame and the no-data text.
 void ratioFrame(Surface& s, bool withData);
 
 } // namespace kotsu

@@ -21,8 +21,7 @@ public:
     YearFrame(Surface& s, const Twips& t, const ValueAxis& axis, const QStringList& monthLabels)
         : s_(s), t_(t), axis_(axis) {
         if (axis.empty()) {
-            chartFrame(s, t, 9, 11, {}, monthLabels, 1);
-            noDataInside(s, t);
+            noDataFrame(s, t);
             return;
         }
         QStringList labels;

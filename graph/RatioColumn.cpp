@@ -3,6 +3,7 @@
 #include "graph/GraphMod.h"
 #include "graph/MathMod.h"
 #include "graph/Surface.h"
+#include <algorithm>
 
 namespace kotsu {
 
@@ -58,15 +59,21 @@ Legend legendFor(const Surface& s, const QList<ChartItem>& positives, double hei
 } // namespace
 
 void ratioFrame(Surface& s, bool withData) {
-    QStringList percentages;
-    for (int i = 0; i < 10 && withData; ++i)
-        percentages << QString::number((i + 1) * 10) + QLatin1Char('%');
     s.setScaleMode(Surface::Twips);
     s.setFontSize(8);
     const Twips t{1500, 1500, 6000, 6750, 450};
+    if (!withData) {
+        noDataFrame(s, t);
+        return;
+    }
+    QStringList percentages;
+    for (int i = 0; i < 10; ++i)
+        percentages << QString::number((i + 1) * 10) + QLatin1Char('%');
     frame3D(s, {t.x0, t.y0, t.w, t.h, t.d, EdgeColour, 0x808080, 9, -1, percentages, {}, 1});
-    if (!withData)
-        noDataInside(s, t);
+}
+
+bool anyShare(const QList<ChartItem>& items) {
+    return std::any_of(items.begin(), items.end(), [](const ChartItem& i) { return i.amount > 0; });
 }
 
 void ratioColumn(Surface& s, const Placement& p, const QList<ChartItem>& items,

@@ -211,23 +211,45 @@ private slots:
         QCOMPARE(segmentColour(ratio, "給与", 2250), placeColour(0).front);
     }
 
+    void anEmptyPeriod_saysSoInEveryChart_data() {
+        QTest::addColumn<qint64>("refund");    // the shown month's one entry, if not 0
+        QTest::addColumn<QList<int>>("empty"); // the kinds with nothing to draw
+        QTest::newRow("no entries") << qint64(0) << QList<int>{1, 2, 3, 4, 5};
+        // Nothing to share out and no income; the refund's bar and its month are drawn.
+        QTest::newRow("a refund alone") << qint64(-5000) << QList<int>{1, 2};
+    }
     void anEmptyPeriod_saysSoInEveryChart() {
+        QFETCH(qint64, refund);
+        QFETCH(QList<int>, empty);
         MainFixture f;
         const qint64 salary = f.ledger.addCategory("給与", "+");
-        f.ledger.addCategory("食費", "-");
+        const qint64 food = f.ledger.addCategory("食費", "-");
         f.ledger.addEntry("2004/03/07", salary, 1000);
+        if (refund != 0)
+            f.ledger.addEntry("2005/03/07", food, refund);
         Form1& m = f.open();
         Form5 g(m);
         for (int kind = 1; kind <= 5; ++kind) {
             RecordingSurface s;
             g.drawOn(s, kind);
+            const QByteArray k = QByteArray::number(kind);
             const QStringList t = texts(s);
-            QVERIFY2(t.contains(noDataText()), QByteArray::number(kind));
-            // No scale: the only numbers are the months under a year.
+            QVERIFY2(t.contains(noDataText()) == empty.contains(kind), k);
+            if (kind == 1)
+                QCOMPARE(t.contains("マイナスの科目（1）を除く"), refund < 0);
+            if (!empty.contains(kind))
+                continue;
             double v;
             for (const QString& text : t)
-                QVERIFY2(!text.endsWith('%') && (!isNumber(text, &v) || (kind >= 4 && v >= 1)),
-                         qPrintable(text));
+                QVERIFY2(!text.endsWith('%') && !isNumber(text, &v), qPrintable(text));
+            // No grid line strikes the text through.
+            const QRectF text = printRect(s.of(Op::Print).at(t.indexOf(noDataText())));
+            for (const Call& c : s.of(Op::Line))
+                QVERIFY2(!QRectF(QPointF(c.x1, c.y1), QPointF(c.x2, c.y2))
+                              .normalized()
+                              .adjusted(-1, -1, 1, 1)
+                              .intersects(text),
+                         k);
         }
     }
 
