@@ -34,8 +34,10 @@ QString fitted(const Surface& s, const QString& text, double width);
 // An item's name cut to the width.
 QString fittedName(const Surface& s, const ChartItem& item, double width);
 
-// At most fit items: the largest (by size, either sign) keep their order and the rest become
-// one last item "その他（N科目）" holding their sum.
+// At most fit items, in their order: ¥0 totals are left out first, then the smallest positive
+// ones merge into one last item "その他（N科目）" holding their sum. Negative totals keep their
+// own items before any positive one; only where they crowd out the rest do the smallest of them
+// merge into a rest of their own.
 QList<ChartItem> keepLargest(const QList<ChartItem>& items, int fit);
 
 // A legend line: swatches in their colours, then the name in black, cut to the width.

@@ -149,27 +149,54 @@ QString fitted(const Surface& s, const QString& text, double width) {
     return kept + mark;
 }
 
+namespace {
+
+// Where a sign's rest is a single category, it keeps its own name.
+void appendRest(QList<ChartItem>& out, const QList<ChartItem>& rest) {
+    if (rest.size() == 1) {
+        out << rest.first();
+    } else if (!rest.isEmpty()) {
+        ChartItem merged{QStringLiteral("その他（%1科目）").arg(rest.size()), 0, OtherPlace,
+                         int(rest.size())};
+        for (const ChartItem& item : rest)
+            merged.amount += item.amount;
+        out << merged;
+    }
+}
+
+} // namespace
+
 QList<ChartItem> keepLargest(const QList<ChartItem>& items, int fit) {
     if (items.size() <= fit)
         return items;
-    const int keep = qMax(0, fit - 1);
-    QList<int> order(items.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return qAbs(items[a].amount) > qAbs(items[b].amount); });
+    // ¥0 has nothing to draw: those give up their places first and count in no merge.
+    QList<int> order;
+    for (int i = 0; i < items.size(); ++i)
+        if (items[i].amount != 0)
+            order << i;
+    // A negative total keeps its own bar before any positive one: merged, it would be netted away.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const bool na = items[a].amount < 0, nb = items[b].amount < 0;
+        return na != nb ? na : qAbs(items[a].amount) > qAbs(items[b].amount);
+    });
+    qsizetype keep = order.size();
+    if (keep > fit) {
+        keep = qMax(0, fit - 1);
+        // Both signs left over: each its own rest.
+        if (items[order[keep]].amount < 0 && items[order.last()].amount > 0)
+            keep = qMax(0, fit - 2);
+    }
     QList<bool> kept(items.size(), false);
-    for (int i = 0; i < keep; ++i)
+    for (qsizetype i = 0; i < keep; ++i)
         kept[order[i]] = true;
-    QList<ChartItem> out;
-    ChartItem rest{{}, 0, OtherPlace, int(items.size()) - keep};
-    for (int i = 0; i < items.size(); ++i) {
+    QList<ChartItem> out, positives, negatives;
+    for (int i = 0; i < items.size(); ++i)
         if (kept[i])
             out << items[i];
-        else
-            rest.amount += items[i].amount;
-    }
-    rest.name = QStringLiteral("その他（%1科目）").arg(rest.merged);
-    out << rest;
+    for (qsizetype i = keep; i < order.size(); ++i)
+        (items[order[i]].amount > 0 ? positives : negatives) << items[order[i]];
+    appendRest(out, positives);
+    appendRest(out, negatives);
     return out;
 }
 
