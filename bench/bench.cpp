@@ -12,6 +12,7 @@
 #include "ledger/Backup.h"
 #include "ledger/Database.h"
 #include "ledger/Schema.h"
+#include "ledger/Statement.h"
 #include "support/JetWriter.h"
 #include "ui/Clock.h"
 #include "ui/FileDialog.h"
@@ -66,22 +67,18 @@ void generate(const QString& path) {
     for (int p = 0; p < Phrases; ++p)
         db.exec(QStringLiteral("INSERT INTO コメントテーブル(コメント名前) VALUES ('定型文%1')")
                     .arg(p));
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db.handle(),
-                       "INSERT INTO 明細テーブル(日付,科目ID,金額,コメント) VALUES (?,?,?,?)", -1,
-                       &st, nullptr);
+    Statement st(db, "INSERT INTO 明細テーブル(日付,科目ID,金額,コメント) VALUES (?,?,?,?)");
     const QDate first(2016, 1, 1);
     for (int e = 0; e < Entries; ++e) {
-        const QByteArray date = dateText(first.addDays(rng.next() % 3653)).toUtf8();
-        const QByteArray comment = QStringLiteral("定型文%1").arg(rng.next() % Phrases).toUtf8();
-        sqlite3_bind_text(st, 1, date.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int(st, 2, 1 + int(rng.next() % Categories));
-        sqlite3_bind_int(st, 3, 100 + int(rng.next() % 50000));
-        sqlite3_bind_text(st, 4, comment.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(st);
-        sqlite3_reset(st);
+        // Drawn in this order, so the ledger stays the one measured before.
+        const QString date = dateText(first.addDays(rng.next() % 3653));
+        const QString comment = QStringLiteral("定型文%1").arg(rng.next() % Phrases);
+        st.bind(1, date);
+        st.bind(2, qint64(1 + rng.next() % Categories));
+        st.bind(3, qint64(100 + rng.next() % 50000));
+        st.bind(4, comment);
+        st.execute();
     }
-    sqlite3_finalize(st);
     t.commit();
 }
 
