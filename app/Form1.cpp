@@ -6,6 +6,8 @@
 #include "datepick/DateMod.h"
 #include "dialogs/CategoryCommands.h"
 #include "dialogs/EntryCommands.h"
+#include "dialogs/Form10.h"
+#include "dialogs/Form11.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kotsu {
@@ -270,6 +273,9 @@ void Form1::buildMenus() {
     MnuKom = edit->addAction(QStringLiteral("ｺﾒﾝﾄ編集(&K)"));
     MnuGraph = edit->addAction(QStringLiteral("ｸﾞﾗﾌ表示(&G)"));
     edit->addSeparator();
+    MnuTeiki = edit->addAction(QStringLiteral("定期明細の設定(&T)..."));
+    MnuMitouroku = edit->addAction(QStringLiteral("未登録の定期明細(&M)..."));
+    edit->addSeparator();
     MnuCls = edit->addAction(QStringLiteral("初期化(&C)"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     MnuVer = help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&V)"));
@@ -283,6 +289,8 @@ void Form1::buildMenus() {
     connect(MnuExp, &QAction::triggered, this, [this] { exchangeCommands_->MnuExp_Click(); });
     connect(MnuInp, &QAction::triggered, this, [this] { exchangeCommands_->MnuInp_Click(); });
     connect(MnuCls, &QAction::triggered, this, [this] { exchangeCommands_->MnuCls_Click(); });
+    connect(MnuTeiki, &QAction::triggered, this, [this] { MnuTeiki_Click(*this); });
+    connect(MnuMitouroku, &QAction::triggered, this, [this] { proposeFixedEntries(*this, true); });
 }
 
 void Form1::buildPopups() {
@@ -328,6 +336,15 @@ void Form1::startUp() {
     Dat期間開始 = first;
     Dat期間終了 = last;
     // MnuMeiPop and MnuKamPop are popup-only: they were never added to the menu bar.
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (proposedAtStart_)
+        return;
+    proposedAtStart_ = true;
+    // Queued, so the month the proposal changes is painted beneath it first.
+    QTimer::singleShot(0, this, [this] { proposeFixedEntries(*this, false); });
 }
 
 void Form1::Sub初期化1() {

@@ -79,6 +79,8 @@ public:
     QAction* MnuMeiFind;
     QAction* MnuKom;
     QAction* MnuGraph;
+    QAction* MnuTeiki;
+    QAction* MnuMitouroku;
     QAction* MnuCls;
     QAction* MnuVer;
     QMenu* MnuMeiPop;
@@ -147,6 +149,10 @@ public:
     void reloadEntries() override;
     void reloadComments() override;
 
+protected:
+    // What fell due while the program was closed is proposed once the window is up.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildRegistrationBand(QWidget* host);
     void buildListBand(QWidget* host);
@@ -188,6 +194,7 @@ private:
 
     QString ledgerPath_;
     LedgerAccess access_;
+    bool proposedAtStart_ = false;
     Form3* form3_;
     Form7* form7_;
     std::unique_ptr<CategoryCommands> categoryCommands_;

@@ -4,6 +4,7 @@
 #include "dialogs/Form4.h"
 #include "dialogs/Selection.h"
 #include "ledger/Database.h"
+#include "ledger/FixedEntries.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ledger/Queries.h"
@@ -94,7 +95,8 @@ void CategoryCommands::MnuKamDel_Click() {
     if (!row)
         return;
     const QString name = main_.summaryCell(*row, 1);
-    const QString byId = QStringLiteral(" 科目ID = ") + sql::number(main_.summaryCategoryId(*row));
+    const qint64 categoryId = main_.summaryCategoryId(*row);
+    const QString byId = QStringLiteral(" 科目ID = ") + sql::number(categoryId);
     try {
         Database db(main_.ledgerPath());
         Recordset category =
@@ -109,7 +111,7 @@ void CategoryCommands::MnuKamDel_Click() {
         const QString countSql =
             QStringLiteral("Select count(ID) as RecCnt From 明細クエリ Where") + byId;
         const qint64 count = readCount(db, countSql);
-        const QString question =
+        QString question =
             count > 0
                 ? QString::number(count) + QStringLiteral("件のデータが科目名「") + name +
                       QStringLiteral("」で明細に登録されています。") + QLatin1Char('\n') +
@@ -117,12 +119,19 @@ void CategoryCommands::MnuKamDel_Click() {
                           "科目を削除するとこれらのデータも削除されますがよろしいですか？")
                 : QStringLiteral("下記の科目を削除してもよろしいですか？") + QLatin1Char('\n') +
                       QStringLiteral("科目名前：") + name + QLatin1Char('\n');
+        const qint64 fixed = fixedEntryCountOf(db, categoryId);
+        if (fixed > 0) {
+            if (!question.endsWith(QLatin1Char('\n')))
+                question += QLatin1Char('\n');
+            question += QStringLiteral("この科目の定期明細（%1件）も削除されます。").arg(fixed);
+        }
         const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("削除確認"),
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
         if (answer == MessageBox::Answer::Ok) {
             // Entries first, then the category: no entry is ever left pointing nowhere.
             Transaction t(db);
             walkCounted(db, entriesSql, countSql, [](Recordset& rs) { rs.deleteCurrent(); });
+            deleteFixedEntriesOf(db, categoryId);
             category.deleteCurrent();
             t.commit();
         }

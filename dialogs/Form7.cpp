@@ -2,6 +2,7 @@
 #include "dialogs/Form7.h"
 #include "dialogs/Selection.h"
 #include "ledger/Database.h"
+#include "ledger/FixedEntries.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ui/ErrorReport.h"
@@ -65,9 +66,12 @@ void Form7::Cmb登録_Click() {
             categoryNotFound(this);
             return;
         }
+        Transaction t(db);
         db.execute(QStringLiteral("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2")
                        .arg(target)
                        .arg(sourceId));
+        moveFixedEntries(db, sourceId, target);
+        t.commit();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;

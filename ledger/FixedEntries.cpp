@@ -117,6 +117,14 @@ void createFixedEntryTables(Database& db) {
     db.exec(QString::fromUtf8(tablesSql));
 }
 
+QList<std::pair<qint64, QString>> categoryChoices(Database& db) {
+    Statement st(db, "SELECT ID, 科目名前 FROM 科目テーブル ORDER BY ID");
+    QList<std::pair<qint64, QString>> out;
+    while (st.step())
+        out.append({st.number(0), st.text(1)});
+    return out;
+}
+
 QList<FixedEntry> fixedEntries(Database& db) {
     Statement st(db, "SELECT f.ID, f.科目ID, f.金額, f.コメント, f.日, f.土日, f.開始, f.終了, "
                      "k.科目名前, k.収支 FROM 定期明細テーブル f "

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace kotsu {
 
@@ -48,6 +49,9 @@ struct DueOccurrence {
 
 // "YYYY/MM", as months are stored.
 QString monthText(const QDate& month);
+
+// Every category by ID, as the editor offers them: its ID and name.
+QList<std::pair<qint64, QString>> categoryChoices(Database& db);
 
 // The tables, inside the caller's transaction.
 void createFixedEntryTables(Database& db);
