@@ -82,8 +82,8 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
     buildMenus();
     enableMenuBarKeys(this);
     buildPopups();
-    for (QAction* a : {MnuInp, MnuCls, MnuKom, MnuMeiEdit, MnuMeiDel, MnuIkkatu, MnuKamAdd,
-                       MnuKamEdit, MnuKamDel})
+    for (QAction* a : {MnuInp, MnuCls, MnuKom, MnuTeiki, MnuMitouroku, MnuMeiEdit, MnuMeiDel,
+                       MnuIkkatu, MnuKamAdd, MnuKamEdit, MnuKamDel})
         addWriteAction(a);
     setTabOrder();
     resize(15000 / 15, 9000 / 15);
@@ -340,7 +340,8 @@ void Form1::startUp() {
 
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (proposedAtStart_)
+    // A read-only ledger has nothing to propose: nothing could be booked.
+    if (proposedAtStart_ || readOnly())
         return;
     proposedAtStart_ = true;
     // Queued, so the month the proposal changes is painted beneath it first.

@@ -185,6 +185,8 @@ bool Form10::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MnuTeiki_Click(MainPort& main) {
+    if (!main.mayWrite())
+        return;
     {
         Form10 settings(main, main.window());
         settings.exec();

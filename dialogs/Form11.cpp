@@ -148,6 +148,8 @@ bool Form11::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void proposeFixedEntries(MainPort& main, bool sayWhenNone) {
+    if (!main.mayWrite())
+        return;
     QList<DueOccurrence> due;
     try {
         Database db(main.ledgerPath());

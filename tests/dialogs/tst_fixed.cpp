@@ -9,6 +9,7 @@
 #include "support/Keys.h"
 #include "support/MainFixture.h"
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -283,19 +284,51 @@ private slots:
         QCOMPARE(f.ledger.scalar("Select count(*) as v From 定期明細記録テーブル", "v"), records);
     }
 
-    void startUp_proposesWhatFellDue() {
+    void startUp_proposesWhatFellDue_unlessReadOnly_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("version");
+        QTest::newRow("writable") << false << 3;
+        QTest::newRow("read-only") << true << 3;
+        QTest::newRow("read-only, to be upgraded") << true << 2;
+    }
+    void startUp_proposesWhatFellDue_unlessReadOnly() {
+        QFETCH(bool, readOnly);
+        QFETCH(int, version);
         MainFixture f(today);
         const qint64 rent = f.ledger.addCategory("家賃", "-");
         addFixed(f.ledger, rent, 27, WeekendRule::Before, 80000, "");
-        Started s = startUp({f.ledger.path, f.ledger.dir.path(), f.ledger.dir.path()});
+        const QString path = QFileInfo(f.ledger.path).canonicalFilePath();
+        if (version == 2)
+            Database(path).exec("DROP TABLE 定期明細テーブル; DROP TABLE 定期明細記録テーブル; "
+                                "PRAGMA user_version=2;");
+        LedgerPlace place{path, f.ledger.dir.path(), f.ledger.dir.path()};
+        if (readOnly)
+            place.writable = [path](const QString& p) { return p != path; };
+        Started s = startUp(place);
+        if (version == 2) {
+            QVERIFY(!s.window);
+            const QString text = MessageBox::log().last().text;
+            QVERIFY2(text.contains(path) && text.contains("新しい形式への更新が必要"),
+                     qPrintable(text));
+            return;
+        }
         QVERIFY(s.window);
         int proposed = 0;
         s.window->show();
-        whenModal<Form11>([&](Form11* p) {
-            proposed = p->Flx定期->rowCount();
-            press(Qt::Key_Escape);
-        });
-        QTRY_COMPARE(proposed, 3);
+        if (!readOnly) {
+            whenModal<Form11>([&](Form11* p) {
+                proposed = p->Flx定期->rowCount();
+                press(Qt::Key_Escape);
+            });
+            QTRY_COMPARE(proposed, 3);
+            return;
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        QCoreApplication::processEvents();
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(MessageBox::log().isEmpty());
+        QVERIFY(!s.window->MnuTeiki->isEnabled());
+        QVERIFY(!s.window->MnuMitouroku->isEnabled());
     }
 };
 
