@@ -2,6 +2,7 @@
 #include "ledger/FixedEntries.h"
 #include "common/values.h"
 #include "ledger/Database.h"
+#include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ledger/Statement.h"
 #include <QSet>
@@ -76,11 +77,6 @@ void record(Database& db, const DueOccurrence& o, qint64 entryId) {
     st.execute();
 }
 
-qint64 lastRowId(Database& db) {
-    Statement st(db, "SELECT last_insert_rowid()");
-    return scalar(st);
-}
-
 } // namespace
 
 QDate occurrenceDate(int year, int month, int day, WeekendRule rule) {
@@ -152,7 +148,7 @@ qint64 addFixedEntry(Database& db, const FixedEntry& f) {
                      "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     bindFields(st, f);
     st.execute();
-    return lastRowId(db);
+    return db.lastInsertId();
 }
 
 void updateFixedEntry(Database& db, const FixedEntry& f) {
@@ -234,9 +230,10 @@ QList<DueOccurrence> dueOccurrences(Database& db, const QDate& today) {
 }
 
 void bookOccurrence(Database& db, const DueOccurrence& o, qint32 amount) {
-    addPhraseIfNew(db, o.fixed.comment);
-    appendEntry(db, dateText(o.date), o.fixed.categoryId, amount, o.fixed.comment);
-    record(db, o, lastRowId(db));
+    if (!registerEntry(db, dateText(o.date), o.fixed.categoryId, amount, o.fixed.comment))
+        throw LedgerError(LedgerError::RowGone,
+                          QStringLiteral("科目「%1」が見つかりません。").arg(o.fixed.category));
+    record(db, o, db.lastInsertId());
 }
 
 void skipOccurrence(Database& db, const DueOccurrence& o) {
