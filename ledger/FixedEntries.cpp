@@ -54,7 +54,7 @@ QDate occurrenceIn(const FixedEntry& f, int index) {
 // A query of one number, left ready for its next values.
 qint64 scalar(Statement& st) {
     const qint64 value = st.step() ? st.number(0) : 0;
-    st.execute();
+    st.reset();
     return value;
 }
 
@@ -218,7 +218,7 @@ QList<DueOccurrence> dueOccurrences(Database& db, const QDate& today) {
         QSet<QString> done;
         while (recorded.step())
             done.insert(recorded.text(0));
-        recorded.execute();
+        recorded.reset();
         for (const QDate& m : months)
             if (!done.contains(monthText(m)))
                 out << DueOccurrence{f, m, occurrenceDate(m.year(), m.month(), f.day, f.weekend)};
