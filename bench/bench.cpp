@@ -11,6 +11,7 @@
 #include "graph/Form5.h"
 #include "ledger/Backup.h"
 #include "ledger/Database.h"
+#include "ledger/FixedEntries.h"
 #include "ledger/Schema.h"
 #include "ledger/Statement.h"
 #include "support/JetWriter.h"
@@ -41,7 +42,10 @@ int Entries = 100000;
 // The older version held at most this many entries.
 constexpr int OldEntries = 100000;
 constexpr int Phrases = 500;
+constexpr int FixedCount = 100;
 constexpr int Runs = 7;
+// The day the timed windows take for today.
+const QDate Today(2025, 6, 15);
 
 struct Lcg {
     quint64 state = 20261208;
@@ -79,6 +83,20 @@ void generate(const QString& path) {
         st.bind(4, comment);
         st.execute();
     }
+    // Fixed entries running since the first year, every month until today booked or
+    // skipped: what a start-up finds on a ledger kept for years.
+    for (int i = 0; i < FixedCount; ++i) {
+        FixedEntry f;
+        f.categoryId = 1 + i % Categories;
+        f.amount = 1000 + 100 * i;
+        f.comment = QStringLiteral("定型文%1").arg(i % Phrases);
+        f.day = i % 4 == 3 ? MonthEnd : 1 + i % 28;
+        f.weekend = WeekendRule(i % 3);
+        f.start = first;
+        addFixedEntry(db, f);
+    }
+    for (const DueOccurrence& o : dueOccurrences(db, Today))
+        skipOccurrence(db, o);
     t.commit();
 }
 
@@ -194,6 +212,7 @@ const Goal exportGoal{50, 400};
 const Goal importGoal{1500, 3000};
 const Goal rssGoal{60, 80};
 const Goal searchGoal{50, 400};
+const Goal fixedGoal{2, 2};
 
 void search(Form1& m, const QString& tag) {
     m.Tag = tag;
@@ -211,6 +230,18 @@ void benchStartUp(Run& r) {
         },
         Runs, [&] { r.main.reset(); });
     row("start-up (month view)", s, r.month.median, viewGoal());
+}
+
+// What the start-up reads before it can tell whether to propose anything.
+void benchFixedEntries(Run& r) {
+    qsizetype due = -1;
+    const Stat s = measure([&] {
+        Database db(r.path);
+        due = dueOccurrences(db, Today).size();
+    });
+    Database db(r.path);
+    std::printf("(%d fixed entries, %d due)\n", int(fixedEntries(db).size()), int(due));
+    row("fixed entries due at start-up", s, 0, fixedGoal());
 }
 
 void benchMonthReload(Run& r) {
@@ -389,7 +420,7 @@ int main(int argc, char* argv[]) {
     installFontSubstitutes();
     MessageBox::setScripted(true);
     FileDialog::setScripted(true);
-    Clock::setToday(QDate(2025, 6, 15));
+    Clock::setToday(Today);
 
     QTemporaryDir dir;
     Run r{dir, dir.filePath(QStringLiteral("kotsu.mdb")), nullptr};
@@ -418,6 +449,7 @@ int main(int argc, char* argv[]) {
     const QString only = onlyAt > 0 && onlyAt + 1 < args.size() ? args[onlyAt + 1] : QString();
     const QList<std::pair<QString, void (*)(Run&)>> operations = {
         {QStringLiteral("startup"), benchStartUp},
+        {QStringLiteral("fixed"), benchFixedEntries},
         {QStringLiteral("month"), benchMonthReload},
         {QStringLiteral("year"), benchYearView},
         {QStringLiteral("back"), benchBackToMonth},

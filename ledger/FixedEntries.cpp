@@ -40,10 +40,14 @@ QDate monthAt(int index) {
     return QDate(index / 12, index % 12 + 1, 1);
 }
 
+// "YYYY/MM"; read by hand, as the format parser costs more than the rest of a start-up's look.
 QDate parseMonth(const QString& text) {
-    return text.isEmpty()
-               ? QDate()
-               : QDate::fromString(text + QStringLiteral("/01"), QStringLiteral("yyyy/MM/dd"));
+    if (text.size() != 7 || text[4] != QLatin1Char('/'))
+        return QDate();
+    bool yearOk = false, monthOk = false;
+    const int year = QStringView(text).left(4).toInt(&yearOk);
+    const int month = QStringView(text).mid(5).toInt(&monthOk);
+    return yearOk && monthOk ? QDate(year, month, 1) : QDate();
 }
 
 QDate occurrenceIn(const FixedEntry& f, int index) {
@@ -91,7 +95,7 @@ QDate occurrenceDate(int year, int month, int day, WeekendRule rule) {
 }
 
 QString monthText(const QDate& month) {
-    return month.toString(QStringLiteral("yyyy/MM"));
+    return QString::asprintf("%04d/%02d", month.year(), month.month());
 }
 
 QList<QDate> dueMonths(const FixedEntry& f, const QDate& today) {
