@@ -3,6 +3,7 @@
 #include "common/values.h"
 #include "dialogs/Form11.h"
 #include "dialogs/Form12.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ui/Clock.h"
@@ -118,8 +119,7 @@ void Form10::reload(qint64 currentId) {
 const FixedEntry* Form10::currentEntry() {
     const int row = Flx定期->currentRow();
     if (row < 0 || row >= entries_.size()) {
-        MessageBox::error(this, QStringLiteral("定期明細が選択されていません！！"),
-                          QStringLiteral("指定エラー"));
+        selectionError(this, QStringLiteral("定期明細が選択されていません！！"));
         return nullptr;
     }
     return &entries_[row];

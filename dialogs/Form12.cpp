@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Form12.h"
 #include "common/values.h"
+#include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
@@ -226,8 +227,7 @@ void Form12::Cmb登録_Click() {
         Database db(main_.ledgerPath());
         Transaction t(db);
         if (Cmb科目->currentIndex() < 0 || !categoryExists(db, f.categoryId)) {
-            MessageBox::error(this, QStringLiteral("指定された科目が見つかりません！！"),
-                              QStringLiteral("指定エラー"));
+            categoryNotFound(this);
             Cmb科目->setFocus();
             return;
         }
