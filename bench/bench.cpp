@@ -357,6 +357,7 @@ void benchExport(Run& r) {
     const QString out = r.dir.filePath(QStringLiteral("export.csv"));
     const Stat limit = rawStat(r.path, {listedRows(between("2025/01/01", "2025/12/31"))});
     const Stat s = measure([&] {
+        QFile::remove(out); // else each run after the first stops at the question to replace it
         MessageBox::pushAnswer(MessageBox::Answer::Yes);
         FileDialog::pushFileName(out);
         m.MnuExp->trigger();

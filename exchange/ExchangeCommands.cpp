@@ -93,16 +93,28 @@ void ExchangeCommands::MnuExp_Click() {
                     "今現在、表示されている明細一覧をﾌｧｲﾙとして保存します。よろしいですか？"),
                 QStringLiteral("確認")))
         return;
-    const QString path = FileDialog::getSaveFileName(
-        main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"));
+    QString pattern;
+    QString path = FileDialog::getSaveFileName(
+        main_.window(), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv"), &pattern);
     if (path.isEmpty())
         return;
+    // A name typed without an extension takes the chosen filter's.
+    if (QFileInfo(path).suffix().isEmpty() && pattern.startsWith(QLatin1String("*.")))
+        path += pattern.mid(1);
     std::optional<QString> failure = exportRefusal(path, main_.ledgerPath());
     if (failure) {
         MessageBox::error(main_.window(), QStringLiteral("保存できませんでした！！\n") + *failure,
                           QStringLiteral("保存エラー"));
         return;
     }
+    if (QFileInfo::exists(path) &&
+        MessageBox::show(main_.window(),
+                         QStringLiteral("「%1」は既に存在します。\n上書きしますか？")
+                             .arg(QFileInfo(path).fileName()),
+                         QStringLiteral("上書きの確認"), MessageBox::Icon::None,
+                         MessageBox::Buttons::YesNo,
+                         MessageBox::Answer::No) != MessageBox::Answer::Yes)
+        return;
     // Written beside the target and renamed over it only when complete. The explicit flush
     // matters: commit() does not report a short write (a full disk) of buffered data.
     QSaveFile file(path);

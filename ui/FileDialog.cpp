@@ -7,7 +7,7 @@ namespace kotsu {
 namespace {
 struct Script {
     bool on = false;
-    QStringList names;
+    QList<std::pair<QString, QString>> names; // file name, chosen pattern
     QStringList filters;
 };
 Script& script() {
@@ -15,9 +15,22 @@ Script& script() {
     return s;
 }
 
-QString scripted(const QString& filter) {
+QStringList patterns(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 1; i < parts.size(); i += 2)
+        out << parts[i];
+    return out;
+}
+
+QString scripted(const QString& filter, QString* chosenPattern) {
     script().filters << filter;
-    return script().names.isEmpty() ? QString() : script().names.takeFirst();
+    if (script().names.isEmpty())
+        return QString();
+    const auto [name, pattern] = script().names.takeFirst();
+    if (chosenPattern)
+        *chosenPattern = pattern.isEmpty() ? patterns(filter).value(0) : pattern;
+    return name;
 }
 } // namespace
 
@@ -32,18 +45,24 @@ QStringList FileDialog::nameFilters(const QString& filter) {
     return out;
 }
 
-QString FileDialog::getSaveFileName(QWidget* parent, const QString& filter) {
+QString FileDialog::getSaveFileName(QWidget* parent, const QString& filter,
+                                    QString* chosenPattern) {
     if (script().on)
-        return scripted(filter);
+        return scripted(filter, chosenPattern);
     const QStringList filters = nameFilters(filter);
-    return QFileDialog::getSaveFileName(parent, QString(), QString(),
-                                        filters.join(QStringLiteral(";;")), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    QString chosen;
+    // The caller asks before replacing a file, once it knows the name's extension.
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), QString(),
+                                                      filters.join(QStringLiteral(";;")), &chosen,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (chosenPattern)
+        *chosenPattern = patterns(filter).value(qMax(0, filters.indexOf(chosen)));
+    return path;
 }
 
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& filter) {
     if (script().on)
-        return scripted(filter);
+        return scripted(filter, nullptr);
     const QStringList filters = nameFilters(filter);
     return QFileDialog::getOpenFileName(parent, QString(), QString(),
                                         filters.join(QStringLiteral(";;")));
@@ -52,8 +71,8 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& filter) {
 void FileDialog::setScripted(bool scripted) {
     script().on = scripted;
 }
-void FileDialog::pushFileName(const QString& path) {
-    script().names << path;
+void FileDialog::pushFileName(const QString& path, const QString& chosenPattern) {
+    script().names.append({path, chosenPattern});
 }
 QStringList& FileDialog::askedFilters() {
     return script().filters;

@@ -21,11 +21,13 @@ MessageBox::Answer firstButton(MessageBox::Buttons b) {
 } // namespace
 
 MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, const QString& title,
-                                    Icon icon, Buttons buttons) {
+                                    Icon icon, Buttons buttons,
+                                    std::optional<Answer> defaultAnswer) {
+    const Answer preset = defaultAnswer.value_or(firstButton(buttons));
     Script& s = script();
     if (s.on) {
         s.log.append({text, title, icon, buttons});
-        return s.answers.isEmpty() ? firstButton(buttons) : s.answers.takeFirst();
+        return s.answers.isEmpty() ? preset : s.answers.takeFirst();
     }
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     text, QMessageBox::NoButton, parent);
@@ -37,11 +39,11 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, const 
         break;
     case Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        box.setDefaultButton(preset == Answer::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(preset == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         break;
     }
     switch (box.exec()) {

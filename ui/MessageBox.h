@@ -2,6 +2,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -20,15 +21,17 @@ public:
         Buttons buttons;
     };
 
+    // The default answer is the first button's unless another is named.
     static Answer show(QWidget* parent, const QString& text, const QString& title,
-                       Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
+                       Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
+                       std::optional<Answer> defaultAnswer = std::nullopt);
     // A critical error with one OK button: the program's style for refused input.
     static void error(QWidget* parent, const QString& text, const QString& title) {
         show(parent, text, title, Icon::Critical, Buttons::Ok);
     }
 
     // Test seam: while scripted nothing is shown; answers are taken in order, and when
-    // none is left the first button of the box is the answer.
+    // none is left the default button of the box is the answer.
     static void setScripted(bool scripted);
     static void pushAnswer(Answer answer);
     static QList<Record>& log();

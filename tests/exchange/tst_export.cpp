@@ -49,6 +49,8 @@ private slots:
             old.write("keep me");
         }
         setCp932ConverterName("NO-SUCH-CODE-PAGE");
+        MessageBox::pushAnswer(MessageBox::Answer::Yes);
+        MessageBox::pushAnswer(MessageBox::Answer::Yes); // replace it
         FileDialog::pushFileName(path);
         m.MnuExp->trigger();
         setCp932ConverterName("CP932");
@@ -112,18 +114,32 @@ private slots:
         QCOMPARE(readAll(csv), readAll(txt));
     }
 
-    void menuExport_titleRowOnly_overwritesAnExistingFile() {
+    // A name without an extension takes the chosen filter's; an existing file is replaced
+    // only after a Yes, the default being No.
+    void menuExport_asksBeforeReplacing_afterTheExtensionIsAdded() {
         MainFixture f;
         Form1& m = f.open();
-        const QString path = f.ledger.dir.filePath("old.txt");
+        const QByteArray before = "previous content that is longer than the new one\r\n";
+        const QString path = f.ledger.dir.filePath("old.csv");
         {
             QFile old(path);
             old.open(QIODevice::WriteOnly);
-            old.write("previous content that is longer than the new one\r\n");
+            old.write(before);
         }
-        FileDialog::pushFileName(path);
+        FileDialog::pushFileName(f.ledger.dir.filePath("old"), "*.csv");
+        m.MnuExp->trigger();
+        QCOMPARE(MessageBox::log().last().text,
+                 QString("「old.csv」は既に存在します。\n上書きしますか？"));
+        QCOMPARE(MessageBox::log().last().buttons, MessageBox::Buttons::YesNo);
+        QCOMPARE(readAll(path), before);
+        for (auto a : {MessageBox::Answer::Yes, MessageBox::Answer::Yes})
+            MessageBox::pushAnswer(a);
+        FileDialog::pushFileName(f.ledger.dir.filePath("old"), "*.csv");
         m.MnuExp->trigger();
         QCOMPARE(readAll(path), toCp932("No,日付,科目,収入,支出,コメント\r\n"));
+        FileDialog::pushFileName(f.ledger.dir.filePath("new"));
+        m.MnuExp->trigger();
+        QCOMPARE(readAll(f.ledger.dir.filePath("new.txt")), readAll(path));
     }
 
     void menuExport_noOrCancel_writesNothing() {
@@ -162,6 +178,8 @@ private slots:
         const rlimit tiny{8, saved.rlim_max};
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &tiny);
+        MessageBox::pushAnswer(MessageBox::Answer::Yes);
+        MessageBox::pushAnswer(MessageBox::Answer::Yes); // replace it
         FileDialog::pushFileName(path);
         m.MnuExp->trigger();
         setrlimit(RLIMIT_FSIZE, &saved);
@@ -231,12 +249,12 @@ private slots:
     void menuExport_ontoAPipe_isRefusedAndLeavesItAPipe() {
         MainFixture f;
         Form1& m = f.open();
-        const QString fifo = f.ledger.dir.filePath("pipe");
+        const QString fifo = f.ledger.dir.filePath("pipe.txt");
         QVERIFY(::mkfifo(qPrintable(fifo), 0600) == 0);
         FileDialog::pushFileName(fifo);
         m.MnuExp->trigger();
         QCOMPARE(MessageBox::log().last().text,
-                 QString("保存できませんでした！！\n「pipe」はふつうのファイルではありません。"
+                 QString("保存できませんでした！！\n「pipe.txt」はふつうのファイルではありません。"
                          "別の名前を指定してください。"));
         struct stat st {};
         QVERIFY(::stat(qPrintable(fifo), &st) == 0 && S_ISFIFO(st.st_mode));
