@@ -25,10 +25,12 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,6 +67,12 @@ QLabel* caption(QWidget* parent, const QString& text) {
     return new QLabel(text, parent);
 }
 
+// Ctrl+D opens a band's calendar from anywhere in that band.
+QShortcut* calendarKey(QWidget* band) {
+    return new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), band, nullptr, nullptr,
+                         Qt::WidgetWithChildrenShortcut);
+}
+
 } // namespace
 
 Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
@@ -83,7 +91,7 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
     enableMenuBarKeys(this);
     buildPopups();
     for (QAction* a : {MnuInp, MnuCls, MnuKom, MnuTeiki, MnuMitouroku, MnuMeiEdit, MnuMeiDel,
-                       MnuIkkatu, MnuKamAdd, MnuKamEdit, MnuKamDel})
+                       MnuIkkatu, MnuKamAdd, MnuKamNew, MnuKamEdit, MnuKamDel})
         addWriteAction(a);
     setTabOrder();
     resize(15000 / 15, 9000 / 15);
@@ -99,6 +107,14 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::MnuGraph_Click);
+    connect(calendarKey(Btn日付->parentWidget()), &QShortcut::activated, this,
+            &Form1::Btn日付_Click);
+    connect(calendarKey(Command1->parentWidget()), &QShortcut::activated, this,
+            &Form1::Command1_Click);
+    // Enter registers from the amount and the comment, and searches from the filter.
+    for (QObject* o : {static_cast<QObject*>(Txt登録金額), static_cast<QObject*>(Cmb登録コメント),
+                       static_cast<QObject*>(Cmb明細科目)})
+        o->installEventFilter(this);
     connect(FLx科目, &FlexGrid::mouseDown, this, &Form1::FLx科目_MouseDown);
     connect(Flx明細, &FlexGrid::mouseDown, this, &Form1::Flx明細_MouseDown);
     connect(Flx明細->gridModel(), &GridModel::readFailed, this, &Form1::Flx明細_ReadFailed);
@@ -127,6 +143,7 @@ void Form1::buildRegistrationBand(QWidget* host) {
     Btn日付 = new QPushButton(QStringLiteral("…"), band);
     Btn日付->setObjectName(QStringLiteral("Btn日付"));
     Btn日付->setFixedWidth(26);
+    Btn日付->setToolTip(QStringLiteral("登録日をカレンダーで選びます（Ctrl+D）"));
     Cmb登録科目 = new QComboBox(band);
     Cmb登録科目->setObjectName(QStringLiteral("Cmb登録科目"));
     Cmb登録科目->setMinimumWidth(1530 / 15);
@@ -175,6 +192,7 @@ void Form1::buildListBand(QWidget* host) {
     Command1 = new QPushButton(QStringLiteral("…"), band);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFixedWidth(26);
+    Command1->setToolTip(QStringLiteral("表示する期間をカレンダーで選びます（Ctrl+D）"));
     Cmb明細科目 = new QComboBox(band);
     Cmb明細科目->setObjectName(QStringLiteral("Cmb明細科目"));
     Cmb明細科目->setMinimumWidth(1530 / 15);
@@ -270,6 +288,7 @@ void Form1::buildMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     MnuMeiFind = edit->addAction(QStringLiteral("明細検索(&S)"));
     MnuMeiFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    MnuKamNew = edit->addAction(QStringLiteral("科目の追加(&A)..."));
     MnuKom = edit->addAction(QStringLiteral("ｺﾒﾝﾄ編集(&K)"));
     MnuGraph = edit->addAction(QStringLiteral("ｸﾞﾗﾌ表示(&G)"));
     edit->addSeparator();
@@ -284,6 +303,7 @@ void Form1::buildMenus() {
     connect(MnuVer, &QAction::triggered, this, &Form1::MnuVer_Click);
     connect(MnuGraph, &QAction::triggered, this, &Form1::MnuGraph_Click);
     connect(MnuMeiFind, &QAction::triggered, this, [this] { MnuMeiFind_Click(*this); });
+    connect(MnuKamNew, &QAction::triggered, this, [this] { MnuKamAdd->trigger(); });
     connect(MnuKom, &QAction::triggered, this,
             [this] { guarded([this] { MnuKom_Click(*this); }); });
     connect(MnuExp, &QAction::triggered, this, [this] { exchangeCommands_->MnuExp_Click(); });
@@ -390,6 +410,25 @@ void Form1::Flx明細_ReadFailed(const QString& why) {
                       QStringLiteral("明細の一部を読み込めませんでした！！\n") + why +
                           QStringLiteral("\n検索(&F)で読み直してください。"),
                       QStringLiteral("読み込みエラー"));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // An editable combo box holds the focus for its line edit: keys and input reach it first.
+    if (watched == Cmb登録コメント && event->type() == QEvent::InputMethod)
+        composingComment_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QMainWindow::eventFilter(watched, event);
+    if (watched == Cmb明細科目) {
+        Command2_Click();
+        return true;
+    }
+    if (watched == Cmb登録コメント && composingComment_)
+        return false;
+    Cmb登録_Click();
+    return true;
 }
 
 void Form1::MnuVer_Click() {

@@ -77,6 +77,7 @@ public:
     QAction* MnuInp;
     QAction* MnuEnd;
     QAction* MnuMeiFind;
+    QAction* MnuKamNew; // the popup's 新規追加, from the 編集 menu
     QAction* MnuKom;
     QAction* MnuGraph;
     QAction* MnuTeiki;
@@ -152,6 +153,7 @@ public:
 protected:
     // What fell due while the program was closed is proposed once the window is up.
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildRegistrationBand(QWidget* host);
@@ -195,6 +197,8 @@ private:
     QString ledgerPath_;
     LedgerAccess access_;
     bool proposedAtStart_ = false;
+    // An input method's preedit in the comment box: its Enter confirms the conversion.
+    bool composingComment_ = false;
     Form3* form3_;
     Form7* form7_;
     std::unique_ptr<CategoryCommands> categoryCommands_;

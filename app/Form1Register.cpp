@@ -52,6 +52,8 @@ void Form1::Cmb登録_Click() {
     }
     Txt登録金額->clear();
     reloadAll();
+    // The next entry starts where the first one did.
+    Cmb登録科目->setFocus();
 }
 
 } // namespace kotsu

@@ -2,6 +2,7 @@
 #include "datepick/Form2.h"
 #include "common/values.h"
 #include "datepick/DateMod.h"
+#include "ui/Clock.h"
 #include "ui/Fonts.h"
 #include "ui/KeyHabits.h"
 #include "ui/MainPort.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -21,6 +23,9 @@ namespace {
 
 constexpr int FirstYear = 1980;
 constexpr int LastYear = 2099;
+// A second digit typed within this long makes a two-digit day.
+constexpr int DayTypingMs = 1000;
+const QColor TodayBackground(255, 244, 200);
 
 QString twoDigits(const QString& number) {
     return number.rightJustified(2, QLatin1Char('0'));
@@ -43,10 +48,11 @@ Ymd splitDate(const QString& text) {
 }
 
 // The style draws a label's border in its text colour; the chosen day's is black on every
-// column.
+// column, with a dotted mark inside while the cells hold the keyboard.
 class DayCell : public QLabel {
 public:
     using QLabel::QLabel;
+    bool focusMark = false;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -56,6 +62,10 @@ protected:
         QPainter p(this);
         p.setPen(QPen(Qt::black, 0));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (focusMark) {
+            p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+            p.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
     }
 };
 
@@ -125,6 +135,13 @@ void Form2::buildControls() {
                                         : QStringLiteral("black");
         h->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     }
+    // Made before the cells, so they lie over it and take the clicks; between the month
+    // list and the buttons in the Tab order.
+    dayCells = new QWidget(this);
+    dayCells->setObjectName(QStringLiteral("dayCells"));
+    dayCells->setGeometry(twips(120, 1470, 450 * 6 + 465, 300 * 5 + 315));
+    dayCells->setFocusPolicy(Qt::StrongFocus);
+    dayCells->installEventFilter(this);
     for (int i = 0; i < 42; ++i) {
         auto* cell = new DayCell(this);
         cell->setObjectName(QStringLiteral("LblD%1").arg(i));
@@ -133,7 +150,6 @@ void Form2::buildControls() {
         cell->setFont(proportionalGothic(11.25));
         cell->setAutoFillBackground(true);
         QPalette pal = cell->palette();
-        pal.setColor(QPalette::Window, palette().color(QPalette::Base));
         if (i % 7 == 0)
             pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
         else if (i % 7 == 6)
@@ -190,6 +206,9 @@ void Form2::Sub年月日設定() {
     for (QLabel* cell : LblD) {
         cell->setText(QString());
         cell->setFrameStyle(QFrame::NoFrame);
+        QPalette pal = cell->palette();
+        pal.setColor(QPalette::Window, palette().color(QPalette::Base));
+        cell->setPalette(pal);
     }
     Ymd d = splitDate(Str年月日);
     d.y = qBound(FirstYear, d.y, LastYear);
@@ -205,11 +224,19 @@ void Form2::Sub年月日設定() {
         if (first.addDays(k).day() == 1)
             break;
     }
+    const QDate today = Clock::today();
+    if (today.year() == d.y && today.month() == d.m) {
+        QLabel* cell = LblD[offset + today.day() - 1];
+        QPalette pal = cell->palette();
+        pal.setColor(QPalette::Window, TodayBackground);
+        cell->setPalette(pal);
+    }
     Lng選択位置 = offset + d.d - 1;
     LblD[Lng選択位置]->setFrameStyle(QFrame::Box | QFrame::Plain);
     LblD[Lng選択位置]->setLineWidth(1);
     // Cells overlap their neighbours by a pixel: on top, all four sides of the frame show.
     LblD[Lng選択位置]->raise();
+    showFocusMark();
     Str年月日 = QString::number(visibleYear()) + QLatin1Char('/') + twoDigits(CmbM->currentText()) +
                 QLatin1Char('/') + twoDigits(LblD[Lng選択位置]->text());
 }
@@ -242,9 +269,21 @@ void Form2::onDayClicked(int cell) {
         return;
     Lng選択位置 = cell;
     rebuildFromControls();
+    dayCells->setFocus(Qt::MouseFocusReason);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dayCells) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            showFocusMark();
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->modifiers() & ~Qt::KeypadModifier) == 0 &&
+                dayCellKey(key->key(), key->text()))
+                return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 42; ++i) {
             if (watched == LblD[i]) {
@@ -260,7 +299,93 @@ void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The list learns its scroll range only when shown: bring the chosen year into its row.
     LstY->scrollToItem(LstY->currentItem(), QAbstractItemView::PositionAtTop);
-    LstY->setFocus();
+    // The year list would take typed digits for itself: a day is what is chosen most.
+    dayCells->setFocus();
+}
+
+void Form2::showFocusMark() {
+    for (int i = 0; i < 42; ++i) {
+        auto* cell = static_cast<DayCell*>(LblD[i]);
+        const bool mark = i == Lng選択位置 && dayCells->hasFocus();
+        if (cell->focusMark != mark) {
+            cell->focusMark = mark;
+            cell->update();
+        }
+    }
+}
+
+void Form2::moveTo(const QDate& date) {
+    const QDate d = qBound(QDate(FirstYear, 1, 1), date, QDate(LastYear, 12, 31));
+    // The lists follow without their handlers rebuilding from the old layout.
+    Flg表示済 = 0;
+    LstY->setCurrentRow(d.year() - FirstYear);
+    LstY->scrollToItem(LstY->currentItem(), QAbstractItemView::PositionAtTop);
+    CmbM->setCurrentIndex(d.month() - 1);
+    Flg表示済 = 1;
+    Str年月日 = dateText(d);
+    Sub年月日設定();
+}
+
+void Form2::typeDay(const QString& digit) {
+    const QDate shown = parseDate(Str年月日);
+    const bool goesOn =
+        typedAt_.isValid() && typedAt_.elapsed() < DayTypingMs && typedDay_.size() == 1;
+    typedAt_.start();
+    typedDay_ = goesOn ? typedDay_ + digit : digit;
+    int day = typedDay_.toInt();
+    if (day > shown.daysInMonth()) {
+        // Not a day of this month: the digit starts a new day number.
+        typedDay_ = digit;
+        day = digit.toInt();
+    }
+    if (day >= 1)
+        moveTo(QDate(shown.year(), shown.month(), day));
+}
+
+bool Form2::dayCellKey(int key, const QString& text) {
+    const QDate shown = parseDate(Str年月日);
+    if (!shown.isValid())
+        return false;
+    switch (key) {
+    case Qt::Key_Left:
+        moveTo(shown.addDays(-1));
+        return true;
+    case Qt::Key_Right:
+        moveTo(shown.addDays(1));
+        return true;
+    case Qt::Key_Up:
+        moveTo(shown.addDays(-7));
+        return true;
+    case Qt::Key_Down:
+        moveTo(shown.addDays(7));
+        return true;
+    case Qt::Key_PageUp:
+        moveTo(shown.addMonths(-1));
+        return true;
+    case Qt::Key_PageDown:
+        moveTo(shown.addMonths(1));
+        return true;
+    case Qt::Key_Home:
+        moveTo(QDate(shown.year(), shown.month(), 1));
+        return true;
+    case Qt::Key_End:
+        moveTo(QDate(shown.year(), shown.month(), shown.daysInMonth()));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A period needs its kind: one of the three buttons, not Enter.
+        if (!Command1->isHidden())
+            return true;
+        Command4->click();
+        return true;
+    default:
+        break;
+    }
+    if (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9')) {
+        typeDay(text);
+        return true;
+    }
+    return false;
 }
 
 void Form2::choose(QChar letter) {

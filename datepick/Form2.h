@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDialog>
+#include <QElapsedTimer>
 #include <array>
 
 class QComboBox;
+class QDate;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -26,6 +28,8 @@ public:
     QListWidget* LstY;
     QComboBox* CmbM;
     std::array<QLabel*, 42> LblD;
+    // Holds the keyboard for the day cells; the chosen cell shows where the focus is.
+    QWidget* dayCells;
     QPushButton* Command1; // 年指定
     QPushButton* Command3; // 月指定
     QPushButton* Command4; // 日指定 / OK
@@ -47,6 +51,13 @@ private:
     void onMonthChosen(int index);
     void onDayClicked(int cell);
     void choose(QChar letter);
+    bool dayCellKey(int key, const QString& text);
+    void moveTo(const QDate& date);
+    void typeDay(const QString& digit);
+    void showFocusMark();
+
+    QString typedDay_;
+    QElapsedTimer typedAt_;
 
     MainPort& main_;
 };

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace kotsu {
 
@@ -30,6 +31,7 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Lbl登録日付->setMinimumWidth(100);
     Btn日付 = new QPushButton(QStringLiteral("…"), this);
     Btn日付->setFixedWidth(28);
+    Btn日付->setToolTip(QStringLiteral("登録日をカレンダーで選びます（Ctrl+D）"));
     Cmb登録科目 = new QComboBox(this);
     Cmb登録科目->setMinimumWidth(140);
     Txt登録金額 = new QLineEdit(this);
@@ -78,6 +80,8 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
         setTabOrder(from, to);
 
     connect(Btn日付, &QPushButton::clicked, this, &Form3::Btn日付_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &Form3::Btn日付_Click);
     connect(Cmb登録, &QPushButton::clicked, this, &Form3::Cmb登録_Click);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
 }

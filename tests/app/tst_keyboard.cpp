@@ -2,6 +2,7 @@
 // The keyboard as a user meets it: every step is a key sent to whatever has the focus.
 #include "datepick/Form2.h"
 #include "dialogs/Form3.h"
+#include "dialogs/Form4.h"
 #include "dialogs/Form7.h"
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
@@ -9,6 +10,7 @@
 #include "support/MainFixture.h"
 #include "ui/ListColumns.h"
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -48,6 +50,104 @@ private slots:
                  QStringList({"AMT", "am"}));
         QCOMPARE(f.ledger.column("Select * From 明細クエリ Order by ID", "科目名前"),
                  QStringList({"食費", "給与"}));
+    }
+
+    // Enter registers from the amount and the comment, except the Enter that confirms an
+    // input method's conversion; in the filter list it searches.
+    void enter_registers_andSearches() {
+        MainFixture f;
+        f.ledger.addCategory("食費", "-");
+        f.ledger.addCategory("給与", "+");
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        type("300");
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.count("明細テーブル"), 1);
+        QCOMPARE(focused(), m.Cmb登録科目);
+        QCOMPARE(m.Cmb登録科目->currentText(), QString("食費"));
+        press(Qt::Key_Tab);
+        type("40");
+        press(Qt::Key_Tab);
+        type("lunch ");
+        QInputMethodEvent preedit("ひる", {});
+        QApplication::sendEvent(focused(), &preedit);
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.count("明細テーブル"), 1);
+        commit("昼");
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.column("Select * From 明細クエリ Order by ID", "コメント"),
+                 QStringList({"", "lunch 昼"}));
+        m.Cmb明細科目->setFocus();
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(m.Lbl集計支出->text(), QString("40"));
+    }
+
+    // Ctrl+D opens the calendar of the band or dialog the focus is in; the editor's opens
+    // on the edited entry's own date.
+    void ctrlD_opensTheCalendarWhereTheFocusIs() {
+        MainFixture f;
+        const qint64 cat = f.ledger.addCategory("食費", "-");
+        f.ledger.addEntry("2005/03/05", cat, 100);
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        m.Txt登録金額->setFocus();
+        whenModal<Form2>([](Form2* d) {
+            QCOMPARE(d->windowTitle(), QString("登録日の指定"));
+            QCOMPARE(focused(), d->dayCells);
+            press(Qt::Key_Right);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(m.Lbl登録日付->text(), QString("2005/03/08"));
+        QVERIFY(f.showActive());
+        m.Cmb明細科目->setFocus();
+        whenModal<Form2>([](Form2* d) {
+            QCOMPARE(d->windowTitle(), QString("検索日の指定"));
+            press(Qt::Key_Return); // a period needs one of its three buttons
+            QVERIFY(d->isVisible());
+            press(Qt::Key_Escape);
+        });
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(m.Tag, QString("m2005/03/07"));
+        QVERIFY(f.showActive());
+        m.Flx明細->setRow(1);
+        whenModal<Form3>([](Form3* d) {
+            whenModal<Form2>([](Form2* c) {
+                QCOMPARE(c->Str年月日, QString("2005/03/05"));
+                press(Qt::Key_Return);
+            });
+            press(Qt::Key_D, Qt::ControlModifier);
+            QCOMPARE(d->Lbl登録日付->text(), QString("2005/03/05"));
+            // Offscreen, no window manager gives the editor the keyboard back.
+            QApplication::setActiveWindow(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            press(Qt::Key_Return);
+        });
+        m.MnuMeiEdit->trigger();
+        QCOMPARE(f.ledger.column("Select * From 明細テーブル", "日付"),
+                 QStringList({"2005/03/05"}));
+    }
+
+    void editMenu_addsACategory() {
+        MainFixture f;
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        QMenu* edit = m.menuBar()->actions().at(1)->menu();
+        const QList<QAction*> items = edit->actions();
+        QCOMPARE(items.at(items.indexOf(m.MnuMeiFind) + 1)->text(), QString("科目の追加(&A)..."));
+        press(Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(edit->isVisible());
+        whenModal<Form4>([](Form4* d) {
+            QCOMPARE(d->windowTitle(), QString("科目の新規追加"));
+            press(Qt::Key_Escape);
+        });
+        QTest::keyClick(edit, Qt::Key_A); // the open menu has the keyboard
+        QTRY_VERIFY(!edit->isVisible());
+        QCOMPARE(f.ledger.count("科目テーブル"), 0);
     }
 
     void noCategory_refusal_returnsTheFocusToTheCategoryList() {

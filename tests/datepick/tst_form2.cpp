@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datepick/Form2.h"
 #include "support/FakePort.h"
+#include "support/Keys.h"
+#include "ui/Clock.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -9,7 +11,7 @@
 #include <QTest>
 
 using namespace kotsu;
-using kotsu::test::FakePort;
+using namespace kotsu::test;
 
 namespace {
 int filledCells(const Form2& f, int* first = nullptr) {
@@ -81,6 +83,40 @@ private slots:
                 QCOMPARE(port.editorDate, QString("2005/03/07"));
             QCOMPARE(port.tagText, mode);
         }
+    }
+
+    // The cells hold the keyboard from the start; the lists follow every move.
+    void dayCells_byKeyboard() {
+        Clock::setToday(QDate(2005, 11, 10));
+        FakePort port;
+        port.tagText = "TOUROKU";
+        port.registration = "2005/12/30";
+        Form2 f(port);
+        f.show();
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(focused(), f.dayCells);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        QCOMPARE(f.Str年月日, QString("2006/01/01"));
+        QCOMPARE(f.visibleYear(), 2006);
+        QCOMPARE(f.CmbM->currentText(), QString("1"));
+        press(Qt::Key_Up);
+        QCOMPARE(f.Str年月日, QString("2005/12/25"));
+        press(Qt::Key_PageUp);
+        press(Qt::Key_End);
+        QCOMPARE(f.Str年月日, QString("2005/11/30"));
+        press(Qt::Key_Home);
+        QCOMPARE(f.Str年月日, QString("2005/11/01"));
+        type("25");
+        QCOMPARE(f.Str年月日, QString("2005/11/25"));
+        QCOMPARE(f.LblD[borderedCell(f)]->text(), QString("25"));
+        // Today is marked in whatever month is shown; November 2005 starts on a Tuesday.
+        QCOMPARE(f.LblD[2 + 9]->palette().color(QPalette::Window), QColor(255, 244, 200));
+        press(Qt::Key_Return);
+        QCOMPARE(port.registration, QString("2005/11/25"));
+        QVERIFY(!f.isVisible());
+        Clock::setToday(QDate());
     }
 
     void periodMode_returnsLetterAndFullDate() {
