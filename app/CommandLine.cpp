@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kotsu {
 
@@ -16,38 +17,61 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// The parser speaks English and runs before any translator exists: our own words.
+QString helpText(const QString& program) {
+    return QStringLiteral(
+               "使い方: %1 [オプション] [FILE]\n"
+               "コツコツ帳。 家計簿\n"
+               "\n"
+               "オプション:\n"
+               "  -h, --help     この説明を表示して終わります。\n"
+               "  -v, --version  バージョンを表示して終わります。\n"
+               "\n"
+               "引数:\n"
+               "  FILE           使う台帳ファイル（なければ作成します）。省略すると、プログラムと\n"
+               "                 同じフォルダの kotsu.mdb（インストール版ではデータフォルダの\n"
+               "                 kotsu.mdb）。\n")
+        .arg(program);
+}
+
+QString errorText(const QCommandLineParser& parser) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return QStringLiteral("「%1%2」というオプションはありません。")
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    }
+    const QString english = parser.errorText();
+    const QString option = QRegularExpression(QStringLiteral("'(.*)'")).match(english).captured(1);
+    if (english.startsWith(QLatin1String("Missing value")))
+        return QStringLiteral("オプション「%1」には値が必要です。").arg(option);
+    if (english.startsWith(QLatin1String("Unexpected value")))
+        return QStringLiteral("オプション「%1」は値をとりません。").arg(option);
+    return QStringLiteral("コマンドラインを読み取れません。");
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("コツコツ帳。 家計簿"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("この説明を表示して終わります。"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("バージョンを表示して終わります。"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
     acceptQtOptions(parser);
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral(
-            "使う台帳ファイル（なければ作成します）。省略すると、プログラムと"
-            "同じフォルダの kotsu.mdb（インストール版ではデータフォルダの kotsu.mdb）。"),
-        QStringLiteral("[FILE]"));
 
     CommandLine out;
     const QString program =
         arguments.isEmpty() ? QStringLiteral("kotsu") : QFileInfo(arguments.first()).fileName();
     if (!parser.parse(arguments)) {
         out.action = CommandLine::Action::Error;
-        out.output = QStringLiteral("%1: %2\n").arg(program, parser.errorText());
+        out.output = QStringLiteral("%1: %2\n「%1 --help」で使い方を表示します。\n")
+                         .arg(program, errorText(parser));
         return out;
     }
     if (parser.isSet(help)) {
         out.action = CommandLine::Action::Help;
-        // Without an application object the parser cannot name the program itself.
-        out.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        out.output = helpText(program);
         return out;
     }
     if (parser.isSet(version)) {

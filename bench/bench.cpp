@@ -8,6 +8,7 @@
 #include "dialogs/Form4.h"
 #include "dialogs/Form9.h"
 #include "exchange/Import.h"
+#include "exchange/JetReader.h"
 #include "graph/Form5.h"
 #include "ledger/Backup.h"
 #include "ledger/Database.h"
@@ -408,6 +409,7 @@ void benchImport(Run& r) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    setJetReaderProgram(QStringLiteral(BENCH_JET_READER));
     const QStringList args = app.arguments();
     const int at = int(args.indexOf(QStringLiteral("--entries")));
     if (at > 0 && at + 1 < args.size())

@@ -30,16 +30,33 @@ int& deadlineOverride() {
     return ms;
 }
 
+const QString readerName = QStringLiteral("kotsu-jet-reader");
+
+// Where an installed program keeps it, then beside a built or copied one; nowhere else, so
+// no folder of the machine it was built on is ever looked in.
+QStringList readerFolders() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    return {helperFolder(folder), folder};
+}
+
+// Empty when there is none.
 QString readerProgram() {
     if (!programOverride().isEmpty())
         return programOverride();
-    const QString name = QStringLiteral("kotsu-jet-reader");
-    const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString& candidate :
-         {QDir(helperFolder(folder)).filePath(name), QDir(folder).filePath(name)})
-        if (QFileInfo::exists(candidate))
-            return candidate;
-    return QStringLiteral(KOTSU_JET_READER);
+    for (const QString& folder : readerFolders()) {
+        const QFileInfo candidate(QDir(folder).filePath(readerName));
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.filePath();
+    }
+    return {};
+}
+
+QString readerMissing() {
+    QString text = QStringLiteral("取込みに必要なプログラム（%1）が見つかりません。\n探した場所：")
+                       .arg(readerName);
+    for (const QString& folder : readerFolders())
+        text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
+    return text;
 }
 
 // A file of 100,000 entries is read in under two seconds.
@@ -116,13 +133,18 @@ void setJetReaderDeadline(int ms) {
 
 JetReadResult readJetTables(const QString& path, const QStringList& tables, Progress* progress) {
     JetReadResult result;
+    const QString program = readerProgram();
+    if (program.isEmpty()) {
+        result.error = readerMissing();
+        return result;
+    }
     const qint64 size = QFileInfo(path).size();
     QProcess child;
     // Its complaints are of no use to the user and, unread, would pile up in our memory.
     child.setStandardErrorFile(QProcess::nullDevice());
     const pid_t parent = getpid();
     child.setChildProcessModifier([parent] { prepareReaderChild(parent); });
-    child.start(readerProgram(), QStringList{path} + tables);
+    child.start(program, QStringList{path} + tables);
     if (!child.waitForStarted()) {
         result.error = QStringLiteral("読み取りプログラムを起動できません。");
         return result;

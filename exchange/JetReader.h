@@ -34,7 +34,8 @@ JetReadResult readJetTables(const QString& path, const QStringList& tables,
 // with the program that started it (parent), even one killed outright.
 void prepareReaderChild(pid_t parent);
 
-// Where the child program lives; tests may point elsewhere.
+// Where the child program lives; tests point at theirs. Empty: beside the program, or in
+// ../libexec/kotsu/ from its folder.
 void setJetReaderProgram(const QString& path);
 
 // How long the child may take, in ms; 0 (the default) scales with the file's size.

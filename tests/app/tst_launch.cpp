@@ -435,8 +435,11 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("shown");
         QTest::newRow("--version") << "--version" << 0 << "3.2";
-        QTest::newRow("--help") << "--help" << 0 << "[FILE]";
-        QTest::newRow("unknown option") << "--bogus" << 1 << "bogus";
+        QTest::newRow("--help") << "--help" << 0 << "使い方: kotsu [オプション] [FILE]\n";
+        QTest::newRow("unknown option")
+            << "--bogus" << 1 << "「--bogus」というオプションはありません。";
+        QTest::newRow("missing value")
+            << "--platform" << 1 << "オプション「--platform」には値が必要です。";
         QTest::newRow("an empty FILE") << "" << 1 << "台帳ファイルの名前が空です";
     }
     void commandLine_answersWithoutADisplay() {

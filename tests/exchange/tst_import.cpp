@@ -44,7 +44,7 @@ public:
         setJetReaderDeadline(deadlineMs);
     }
     ~FakeReader() {
-        setJetReaderProgram(QString());
+        setJetReaderProgram(KOTSU_TEST_JET_READER);
         setJetReaderDeadline(0);
     }
     QString file(const QString& name) const { return dir_.filePath(name); }

@@ -118,6 +118,25 @@ private slots:
         }
     }
 
+    void missingReader_refusesTheTakeOver_sayingWhereItLooked() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kotsu.mdb");
+        QVERIFY(test::writeJet4(path, takenOverLedger()));
+        const QByteArray before = digest(path);
+        MessageBox::setScripted(true);
+        MessageBox::reset();
+        setJetReaderProgram(QString()); // the tests' folder holds no reader
+        const TakeOver result = takeOverJetLedger(path);
+        setJetReaderProgram(KOTSU_TEST_JET_READER);
+        QCOMPARE(result, TakeOver::Refused);
+        const QString text = MessageBox::log().first().text;
+        QVERIFY2(text.contains("取込みに必要なプログラム（kotsu-jet-reader）が見つかりません。\n"
+                               "探した場所：\n") &&
+                     text.contains(QCoreApplication::applicationDirPath()),
+                 qPrintable(text));
+        QCOMPARE(digest(path), before);
+    }
+
     void interruptedTakeOver_isStartedAgain_data() {
         QTest::addColumn<QString>("stoppedAt");
         QTest::newRow("between the two renames of an earlier version") << "renames";
@@ -176,7 +195,7 @@ private slots:
                 }
         });
         const TakeOver result = takeOverJetLedger(path);
-        setJetReaderProgram(QString());
+        setJetReaderProgram(KOTSU_TEST_JET_READER);
         QCOMPARE(result, TakeOver::Refused);
         QCOMPARE(title, QString("データの引き継ぎ"));
         QCOMPARE(digest(path), before);
