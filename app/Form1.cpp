@@ -21,6 +21,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyHabits.h"
 #include "ui/MessageBox.h"
+#include "ui/QuickFill.h"
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -122,6 +123,13 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
             [this] { openPopup(MnuKamPop, FLx科目, false); });
     connect(Flx明細, &FlexGrid::keyboardMenu, this,
             [this] { openPopup(MnuMeiPop, Flx明細, false); });
+
+    // After the Enter filter above, so it sees the keys first.
+    commentFill_ = new QuickFill(Cmb登録コメント);
+    commentFill_->setSource([this] { return phraseOrder(); });
+    form3_->commentFill->setSource([this] { return phraseOrder(); });
+    connect(commentFill_, &QuickFill::picked, this, &Form1::Cmb登録コメント_Picked);
+    connect(Cmb登録科目, &QComboBox::activated, this, [this] { categoryChosen_ = true; });
 
     startUp();
     pressFocusedButtonOnEnter(this);

@@ -3,6 +3,7 @@
 #include "app/LedgerLocation.h"
 #include "ledger/EntryList.h"
 #include "ledger/LedgerError.h"
+#include "ledger/PhraseUse.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include <QDate>
@@ -27,6 +28,7 @@ class ExchangeCommands;
 class FlexGrid;
 class Form3;
 class Form7;
+class QuickFill;
 
 // The main window: one period of the ledger, its entries, the category summary, the
 // totals, and the registration band. It lives for the whole run.
@@ -108,6 +110,8 @@ public:
 
     // Handlers.
     void Cmb登録_Click();
+    // A phrase picked from the quick fill brings its latest entry's category and amount.
+    void Cmb登録コメント_Picked(const QString& phrase);
     void Btn日付_Click();
     void Command1_Click();
     void Command2_Click();
@@ -199,6 +203,13 @@ private:
     bool proposedAtStart_ = false;
     // An input method's preedit in the comment box: its Enter confirms the conversion.
     bool composingComment_ = false;
+    // The phrases in quick-fill order, read when first typed after a reload.
+    QStringList phraseOrder();
+    QList<PhraseUse> phraseUses_;
+    bool phraseUsesRead_ = false;
+    // A category chosen by hand since the last reload is never overridden by a phrase.
+    bool categoryChosen_ = false;
+    QuickFill* commentFill_;
     Form3* form3_;
     Form7* form7_;
     std::unique_ptr<CategoryCommands> categoryCommands_;

@@ -118,6 +118,7 @@ void Form1::showCategories(const CategoriesRead& read) {
     Cmb明細科目->setCurrentIndex(remembered < Cmb明細科目->count() ? remembered : 0);
     if (Cmb登録科目->count() > 0)
         Cmb登録科目->setCurrentIndex(0);
+    categoryChosen_ = false;
 }
 
 } // namespace kotsu

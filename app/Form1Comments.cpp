@@ -3,8 +3,10 @@
 #include "app/Form1.h"
 #include "dialogs/Form3.h"
 #include "ledger/Database.h"
+#include "ledger/PhraseUse.h"
 #include "ledger/Queries.h"
 #include "ledger/Reset.h"
+#include "ui/QuickFill.h"
 #include <QComboBox>
 
 namespace kotsu {
@@ -26,6 +28,27 @@ void Form1::Subコメント読み込み() {
     form3_->Cmb登録コメント->addItems(phrases);
     form3_->Cmb登録コメント->setEditText(editorText);
     Cmb登録コメント->setEditText(QString());
+    // Registrations and edits change which phrase was used last.
+    phraseUsesRead_ = false;
+    phraseUses_.clear();
+    commentFill_->forget();
+    form3_->commentFill->forget();
+}
+
+QStringList Form1::phraseOrder() {
+    if (!phraseUsesRead_) {
+        // Read once per reload, even when it fails: typing never brings the error back.
+        phraseUsesRead_ = true;
+        guarded([this] {
+            Database db(ledgerPath_);
+            phraseUses_ = phrasesByLatestUse(db);
+        });
+    }
+    QStringList out;
+    out.reserve(phraseUses_.size());
+    for (const PhraseUse& u : phraseUses_)
+        out << u.phrase;
+    return out;
 }
 
 void Form1::SubDB初期化() {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace kotsu {
 
@@ -54,6 +55,23 @@ void Form1::Cmb登録_Click() {
     reloadAll();
     // The next entry starts where the first one did.
     Cmb登録科目->setFocus();
+}
+
+void Form1::Cmb登録コメント_Picked(const QString& phrase) {
+    const auto use = std::find_if(phraseUses_.cbegin(), phraseUses_.cend(),
+                                  [&](const PhraseUse& u) { return u.phrase == phrase; });
+    if (use == phraseUses_.cend() || !use->used)
+        return;
+    if (!categoryChosen_) {
+        const int row = Cmb登録科目->findData(use->categoryId);
+        if (row >= 0)
+            Cmb登録科目->setCurrentIndex(row);
+    }
+    if (Txt登録金額->text().isEmpty()) {
+        Txt登録金額->setText(QString::number(use->amount));
+        // Typing over it replaces it.
+        Txt登録金額->selectAll();
+    }
 }
 
 } // namespace kotsu

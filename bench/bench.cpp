@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -214,6 +215,7 @@ const Goal importGoal{1500, 3000};
 const Goal rssGoal{60, 80};
 const Goal searchGoal{50, 400};
 const Goal fixedGoal{2, 2};
+const Goal quickFillGoal{30, 30};
 
 void search(Form1& m, const QString& tag) {
     m.Tag = tag;
@@ -332,6 +334,27 @@ void benchCharts(Run& r) {
         const Stat s = measure([&] { g.Subグラフ描画(kind); }, 5);
         row(names[kind - 1], s, kind >= 4 ? byMonth.median : 0, chartGoal());
     }
+}
+
+// A character typed into the registration's comment box, until the quick fill's list is
+// painted: the first after a reload reads the phrases' order, the next ones only match.
+void benchQuickFill(Run& r) {
+    Form1& m = *r.main;
+    QComboBox* box = m.Cmb登録コメント;
+    box->setFocus();
+    const auto typeIn = [box](const QString& text) {
+        QInputMethodEvent e;
+        e.setCommitString(text);
+        QApplication::sendEvent(box, &e);
+        shown();
+    };
+    const Stat first =
+        measure([&] { typeIn(QStringLiteral("定")); }, Runs, [&] { m.reloadComments(); });
+    row("quick fill, first character", first, 0, quickFillGoal());
+    const Stat next = measure([&] { typeIn(QStringLiteral("1")); }, Runs,
+                              [&] { box->setEditText(QStringLiteral("定型文")); });
+    row("quick fill, next character", next, 0, quickFillGoal());
+    box->setEditText(QString());
 }
 
 // The comment search over every entry, through its dialog: a few phrases, then a word that
@@ -461,6 +484,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("category"), benchCategoryEdit},
         {QStringLiteral("charts"), benchCharts},
         {QStringLiteral("search"), benchSearch},
+        {QStringLiteral("quickfill"), benchQuickFill},
         {QStringLiteral("export"), benchExport}};
     for (const auto& [name, run] : operations)
         if (only.isEmpty() || name == only || name == QLatin1String("startup"))

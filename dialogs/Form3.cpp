@@ -10,6 +10,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
+#include "ui/QuickFill.h"
 #include "ui/Style.h"
 #include <QComboBox>
 #include <QGridLayout>
@@ -45,6 +46,7 @@ Form3::Form3(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     // Phrases are suggestions in the list only: a completer would rewrite what was typed.
     Cmb登録コメント->setCompleter(nullptr);
     Cmb登録コメント->setMinimumWidth(200);
+    commentFill = new QuickFill(Cmb登録コメント);
     Cmb登録 = new QPushButton(QStringLiteral("OK(&O)"), this);
     Command1 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this);
     // Enter in a box saves; "…" opens the calendar only when it has the focus itself.

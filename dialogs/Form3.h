@@ -10,6 +10,7 @@ class QPushButton;
 namespace kotsu {
 
 class MainPort;
+class QuickFill;
 
 // The entry editor. It lives as long as the main window, whose reloads fill its lists;
 // its buttons only hide it. Tag holds the ID of the entry being edited.
@@ -25,6 +26,8 @@ public:
     QComboBox* Cmb登録科目;
     QLineEdit* Txt登録金額;
     QComboBox* Cmb登録コメント;
+    // The phrases holding what was typed; the main window gives it their order.
+    QuickFill* commentFill;
     QPushButton* Cmb登録;
     QPushButton* Command1;
 

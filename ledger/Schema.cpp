@@ -3,6 +3,7 @@
 #include "common/Files.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
+#include "ledger/PhraseUse.h"
 #include "ledger/Upgrade.h"
 #include <QFile>
 #include <QFileInfo>
@@ -111,6 +112,8 @@ void ensureLedger(const QString& path) {
         createLedger(path);
     checkLedger(path);
     upgradeLedger(path);
+    Database db(path);
+    addCommentIndex(db);
 }
 
 } // namespace kotsu

@@ -9,6 +9,7 @@
 #include "support/Keys.h"
 #include "support/MainFixture.h"
 #include "ui/ListColumns.h"
+#include "ui/QuickFill.h"
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QListWidget>
@@ -84,6 +85,78 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(m.Flx明細->rows(), 2);
         QCOMPARE(m.Lbl集計支出->text(), QString("40"));
+    }
+
+    // The quick fill lists phrases by their latest use, kana-, width- and case-blind; the
+    // typed text stays as typed until a row is picked, and a pick fills only what is unset.
+    void quickFill_offersPhrases_andPicksOnlyWhenAsked() {
+        MainFixture f;
+        const qint64 fare = f.ledger.addCategory("交通費", "-");
+        const qint64 food = f.ledger.addCategory("食費", "-");
+        f.ledger.addPhrase("ランチ代");
+        f.ledger.addPhrase("電車");
+        f.ledger.addPhrase("amt");
+        f.ledger.addEntry("2005/03/01", fare, 500, "ランチ代");
+        f.ledger.addEntry("2005/02/20", fare, 200, "電車");
+        f.ledger.addEntry("2005/03/03", food, 800, "ランチ代");
+        f.ledger.addEntry("2005/03/03", fare, 150, "電車");
+        Form1& m = f.open();
+        QVERIFY(f.showActive());
+        QListWidget* list = m.findChild<QuickFill*>()->list();
+        auto rows = [list] {
+            QStringList out;
+            for (int i = 0; list->isVisible() && i < list->count(); ++i)
+                out << list->item(i)->text();
+            return out;
+        };
+        m.Cmb登録コメント->setFocus();
+        press(Qt::Key_Down);
+        QCOMPARE(rows(), QStringList({"電車", "ランチ代", "amt"}));
+        press(Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        type("AMT");
+        QCOMPARE(rows(), QStringList({"amt"}));
+        press(Qt::Key_Down);
+        press(Qt::Key_Escape);
+        QCOMPARE(m.Cmb登録コメント->currentText(), QString("AMT"));
+        m.Cmb登録コメント->setEditText({});
+        commit("ﾗﾝﾁ");
+        QCOMPARE(rows(), QStringList({"ランチ代"}));
+        QCOMPARE(m.Cmb登録コメント->currentText(), QString("ﾗﾝﾁ"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QCOMPARE(m.Cmb登録コメント->currentText(), QString("ランチ代"));
+        QCOMPARE(m.Cmb登録科目->currentText(), QString("食費"));
+        QCOMPARE(m.Txt登録金額->selectedText(), QString("800"));
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.column("Select * From 明細クエリ Order by ID", "金額").last(),
+                 QString("800"));
+        // A category chosen by hand and a typed amount stay.
+        QCOMPARE(focused(), m.Cmb登録科目);
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        type("70");
+        press(Qt::Key_Tab);
+        commit("電");
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QCOMPARE(m.Cmb登録コメント->currentText(), QString("電車"));
+        QCOMPARE(m.Cmb登録科目->currentText(), QString("食費"));
+        QCOMPARE(m.Txt登録金額->text(), QString("70"));
+        // The entry editor offers the same list.
+        m.Flx明細->setRow(1);
+        whenModal<Form3>([](Form3* d) {
+            QApplication::setActiveWindow(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            d->Cmb登録コメント->setFocus();
+            d->Cmb登録コメント->setEditText({});
+            press(Qt::Key_Down);
+            QCOMPARE(d->commentFill->list()->item(0)->text(), QString("ランチ代"));
+            press(Qt::Key_Escape);
+            QVERIFY(d->isVisible());
+            press(Qt::Key_Escape);
+        });
+        m.MnuMeiEdit->trigger();
     }
 
     // Ctrl+D opens the calendar of the band or dialog the focus is in; the editor's opens
