@@ -71,6 +71,8 @@ Form11::Form11(MainPort& main, QList<DueOccurrence> due, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
 
     fill();
+    connect(Flx定期, &QTableWidget::currentCellChanged, this, &Form11::keepAmountCurrent);
+    connect(Flx定期, &QTableWidget::itemChanged, this, &Form11::showAmount);
     Flx定期->setFocus();
 }
 
@@ -134,6 +136,20 @@ void Form11::Cmb登録_Click() {
         return;
     }
     accept();
+}
+
+void Form11::keepAmountCurrent(int row, int column) {
+    // Rows are highlighted whole, so the user cannot see another cell become current; keep it
+    // on the amount so that a digit or F2 always edits what the row offers to edit.
+    if (row >= 0 && column != Amount)
+        Flx定期->setCurrentCell(row, Amount);
+}
+
+void Form11::showAmount(QTableWidgetItem* item) {
+    if (item->column() != Amount)
+        return;
+    if (const auto amount = toYen(item->text()); amount && formatAmount(*amount) != item->text())
+        item->setText(formatAmount(*amount));
 }
 
 bool Form11::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace kotsu {
 
@@ -33,6 +34,8 @@ protected:
 private:
     void fill();
     void commitEditor();
+    void keepAmountCurrent(int row, int column);
+    void showAmount(QTableWidgetItem* item);
     bool checked(int row) const;
 
     MainPort& main_;

@@ -180,7 +180,9 @@ private slots:
             QCOMPARE(dates, QStringList({"2026/09/25", "2026/09/25", "2026/09/30", "2026/10/25",
                                          "2026/10/27", "2026/10/31", "2026/11/25", "2026/11/27",
                                          "2026/11/30"}));
-            // The first salary's amount: a digit opens the cell's editor, which takes the rest.
+            // The first salary's amount: a digit opens the cell's editor, which takes the rest,
+            // also after the arrows went to another column of the row.
+            press(Qt::Key_Left);
             type("1");
             type("2a");
             press(Qt::Key_Return);
@@ -192,6 +194,7 @@ private slots:
             type("260000");
             press(Qt::Key_Return);
             QCoreApplication::processEvents();
+            QCOMPARE(p->Flx定期->item(0, Form11::Amount)->text(), QString("260,000"));
             press(Qt::Key_Down);
             press(Qt::Key_Space); // September's rent: skipped
             press(Qt::Key_Return);
