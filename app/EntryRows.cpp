@@ -18,27 +18,26 @@ bool EntryRows::available() const {
     return !LongWrite::underway();
 }
 
-QList<QStringList> EntryRows::texts(int first, int n) const {
+QList<GridRow> EntryRows::rows(int first, int n) const {
     Database db(ledgerPath_);
     const QList<std::optional<EntryTexts>> entries = list_.texts(db, first, n);
-    QList<QStringList> out;
+    QList<GridRow> out;
     out.reserve(entries.size());
     int r = first;
     for (const std::optional<EntryTexts>& found : entries) {
         ++r;
         if (!found) {
-            out << QStringList();
+            out << GridRow();
             continue;
         }
         const EntryTexts& e = *found;
         const QString amount = formatAmount(e.amount);
         const bool income = e.sign == QLatin1String("+");
-        out << QStringList{QString::number(r),
-                           e.date,
-                           e.category,
-                           income ? amount : QStringLiteral("0"),
-                           income ? QStringLiteral("0") : amount,
-                           e.comment};
+        out << GridRow{QStringList{QString::number(r), e.date, e.category,
+                                   income ? amount : QStringLiteral("0"),
+                                   income ? QStringLiteral("0") : amount, e.comment},
+                       {std::nullopt, std::nullopt, std::nullopt, income ? e.amount : 0,
+                        income ? 0 : e.amount}};
     }
     return out;
 }

@@ -14,7 +14,7 @@ public:
 
     int count() const override { return list_.count(); }
     qint64 key(int index, int slot) const override;
-    QList<QStringList> texts(int first, int n) const override;
+    QList<GridRow> rows(int first, int n) const override;
     bool available() const override;
 
 private:

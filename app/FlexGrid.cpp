@@ -79,6 +79,12 @@ QString FlexGrid::textMatrix(int row, int col) const {
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     model_->setCell(row, col, text);
 }
+std::optional<qint64> FlexGrid::number(int row, int col) const {
+    return model_->number(row, col);
+}
+void FlexGrid::setAmount(int row, int col, qint64 value) {
+    model_->setAmount(row, col, value);
+}
 
 qint64 FlexGrid::rowKey(int row, int slot) const {
     return model_->key(row, slot);

@@ -2,6 +2,7 @@
 #pragma once
 #include <QTableView>
 #include <memory>
+#include <optional>
 
 namespace kotsu {
 
@@ -37,6 +38,9 @@ public:
     // A row of a source not yet at hand is read from it; that may throw.
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
+    // Figures are taken from the numbers beside amount cells, never from their texts.
+    std::optional<qint64> number(int row, int col) const;
+    void setAmount(int row, int col, qint64 value);
     void clear();
     // Keys a row carries without showing them: commands act on these, never on the texts.
     qint64 rowKey(int row, int slot) const;

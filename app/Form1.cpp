@@ -473,6 +473,9 @@ int Form1::entryRow() const {
 QString Form1::entryCell(int row, int col) const {
     return Flx明細->textMatrix(row, col);
 }
+qint64 Form1::entryNumber(int row, int col) const {
+    return Flx明細->number(row, col).value_or(0);
+}
 void Form1::setEntryCurrent(int row, int col) {
     Flx明細->setRow(row);
     Flx明細->setCol(col);
@@ -492,9 +495,8 @@ int Form1::summaryRow() const {
 QString Form1::summaryCell(int row, int col) const {
     return FLx科目->textMatrix(row, col);
 }
-void Form1::setSummaryCurrent(int row, int col) {
-    FLx科目->setRow(row);
-    FLx科目->setCol(col);
+qint64 Form1::summaryNumber(int row, int col) const {
+    return FLx科目->number(row, col).value_or(0);
 }
 qint64 Form1::summaryCategoryId(int row) const {
     return row >= 1 && row <= 科目IDs.size() ? 科目IDs[row - 1].toLongLong() : 0;

@@ -138,13 +138,14 @@ public:
     int entryRows() const override;
     int entryRow() const override;
     QString entryCell(int row, int col) const override;
+    qint64 entryNumber(int row, int col) const override;
     void setEntryCurrent(int row, int col) override;
     qint64 entryId(int row) const override;
     qint64 entryCategoryId(int row) const override;
     int summaryRows() const override;
     int summaryRow() const override;
     QString summaryCell(int row, int col) const override;
-    void setSummaryCurrent(int row, int col) override;
+    qint64 summaryNumber(int row, int col) const override;
     qint64 summaryCategoryId(int row) const override;
     QStringList commentPhrases() const override;
     void showEntryInMonth(const QDate& date, qint64 entryId) override;

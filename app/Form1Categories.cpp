@@ -56,53 +56,38 @@ void Form1::showCategories(const CategoriesRead& read) {
     科目IDs.reserve(int(read.rows.size()));
     FLx科目->setRows(int(read.rows.size()) + 1);
     qint64 budgetTotal = 0;
+    qint64 expense = 0;
+    // Extremes of the budget, total and difference columns, for their widths.
+    qint64 lo[3] = {0, 0, 0};
+    qint64 hi[3] = {0, 0, 0};
+    auto put = [&](int row, int column, qint64 v) {
+        FLx科目->setAmount(row, column, v);
+        lo[column - 3] = qMin(lo[column - 3], v);
+        hi[column - 3] = qMax(hi[column - 3], v);
+    };
     int r = 1;
     for (const CategoriesRead::Row& c : read.rows) {
         科目IDs << QString::number(c.id);
-        const bool expense = c.sign == QLatin1String("-");
+        const qint64 total = read.totals.value(c.id, 0);
         FLx科目->setTextMatrix(r, 0, QString::number(r));
         FLx科目->setTextMatrix(r, 1, c.name);
         FLx科目->setTextMatrix(r, 2, c.sign);
-        if (expense) {
-            FLx科目->setTextMatrix(r, 3, formatAmount(c.budget));
+        put(r, 4, total);
+        if (c.sign == QLatin1String("-")) {
+            put(r, 3, c.budget);
+            put(r, 5, c.budget - total);
             budgetTotal += c.budget;
+            expense += total;
         } else {
             FLx科目->setTextMatrix(r, 3, QString());
+            FLx科目->setTextMatrix(r, 5, QString());
         }
-        FLx科目->setTextMatrix(r, 4, QStringLiteral("0"));
-        FLx科目->setTextMatrix(r, 5, expense ? QStringLiteral("0") : QString());
         // Every list carries each category's ID, so a position never goes back through its
         // name.
         Cmb明細科目->addItem(c.name, c.id);
         for (QComboBox* list : registration)
             list->addItem(c.name, c.id);
         ++r;
-    }
-
-    const QHash<qint64, qint64>& totals = read.totals;
-    qint64 expense = 0;
-    // Extremes of the budget, total and difference columns, for their widths.
-    qint64 lo[3] = {0, 0, 0};
-    qint64 hi[3] = {0, 0, 0};
-    auto widen = [&](int column, qint64 v) {
-        lo[column - 3] = qMin(lo[column - 3], v);
-        hi[column - 3] = qMax(hi[column - 3], v);
-    };
-    for (int row = 1; row < FLx科目->rows(); ++row) {
-        const qint64 total = totals.value(科目IDs[row - 1].toLongLong(), 0);
-        FLx科目->setTextMatrix(row, 4, formatAmount(total));
-        widen(4, total);
-        if (FLx科目->textMatrix(row, 2) == QLatin1String("-"))
-            expense += total;
-    }
-    for (int row = 1; row < FLx科目->rows(); ++row) {
-        if (FLx科目->textMatrix(row, 2) != QLatin1String("-"))
-            continue;
-        const qint64 budget = toYen(FLx科目->textMatrix(row, 3)).value_or(0);
-        const qint64 spent = plainDigits(FLx科目->textMatrix(row, 4)).toLongLong();
-        FLx科目->setTextMatrix(row, 5, formatAmount(budget - spent));
-        widen(3, budget);
-        widen(5, budget - spent);
     }
     FLx科目->fitColumnTo(0, QString::number(FLx科目->rows() - 1));
     for (int column = 3; column <= 5; ++column)

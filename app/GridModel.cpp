@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GridModel.h"
+#include "common/values.h"
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
 
@@ -15,7 +16,7 @@ constexpr int KeptPages = 32;
 } // namespace
 
 GridModel::GridModel(int cols, QObject* parent) : QAbstractTableModel(parent), cols_(cols) {
-    cells_.append(QStringList(QList<QString>(cols)));
+    cells_.append(GridRow{QStringList(QList<QString>(cols)), {}});
     keys_.append({0, 0});
     alignment_ = QList<Qt::Alignment>(cols, Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -43,13 +44,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return {};
     const int row = index.row() + 1;
     if (!source_)
-        return cells_[row][index.column()];
-    const QStringList* texts = sourceRow(row, true);
-    if (!texts)
+        return cells_[row].texts[index.column()];
+    const GridRow* read = sourceRow(row, true);
+    if (!read)
         return {};
-    if (texts->isEmpty())
+    if (read->texts.isEmpty())
         return markedCell(row, index.column());
-    return texts->value(index.column());
+    return read->texts.value(index.column());
 }
 
 QVariant GridModel::markedCell(int row, int col) const {
@@ -72,7 +73,7 @@ QVariant GridModel::markedCell(int row, int col) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < cols_)
-        return cells_[0][section];
+        return cells_[0].texts[section];
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -102,7 +103,7 @@ void GridModel::setRows(int rows) {
     beginChange();
     source_.reset();
     dropPages();
-    cells_.resize(rows, QStringList(QList<QString>(cols_)));
+    cells_.resize(rows, GridRow{QStringList(QList<QString>(cols_)), {}});
     keys_.resize(rows, {0, 0});
     endChange();
 }
@@ -116,7 +117,7 @@ void GridModel::setSource(std::unique_ptr<RowSource> source) {
     endChange();
 }
 
-const QStringList* GridModel::sourceRow(int row, bool painting) const {
+const GridRow* GridModel::sourceRow(int row, bool painting) const {
     const int page = (row - 1) / PageRows;
     // A row is read cell by cell: its page is usually the one just asked for.
     if (page != lastPage_) {
@@ -137,28 +138,28 @@ void GridModel::readPages(int page) const {
     const int first = page * PageRows;
     // After a failure nothing is read again: each page not at hand is marked at once.
     if (!failure_.isEmpty()) {
-        keepPage(page, QList<QStringList>(qMin(PageRows, source_->count() - first)));
+        keepPage(page, QList<GridRow>(qMin(PageRows, source_->count() - first)));
         return;
     }
     // Reading straight on (an export, a long scroll) takes several pages in one read.
     const bool onward = pages_.contains(page - 1) && !pages_.contains(page + 1);
     const int n = qMin(PageRows * (onward ? RunPages : 1), source_->count() - first);
-    QList<QStringList> texts;
+    QList<GridRow> read;
     try {
-        texts = source_->texts(first, n);
-        if (texts.size() != n)
+        read = source_->rows(first, n);
+        if (read.size() != n)
             throw LedgerError(LedgerError::NoCurrentRecord,
                               QStringLiteral("明細の一部が読み込めませんでした。"));
     } catch (const LedgerError& e) {
         failure_ = japaneseDescription(e);
-        keepPage(page, QList<QStringList>(qMin(PageRows, n)));
+        keepPage(page, QList<GridRow>(qMin(PageRows, n)));
         return;
     }
     for (int p = 0; p * PageRows < n; ++p)
-        keepPage(page + p, texts.mid(p * PageRows, PageRows));
+        keepPage(page + p, read.mid(p * PageRows, PageRows));
 }
 
-void GridModel::keepPage(int page, QList<QStringList> rows) const {
+void GridModel::keepPage(int page, QList<GridRow> rows) const {
     if (pageOrder_.size() >= KeptPages)
         pages_.remove(pageOrder_.takeFirst());
     pageOrder_.removeOne(page);
@@ -168,24 +169,46 @@ void GridModel::keepPage(int page, QList<QStringList> rows) const {
         lastPage_ = -1;
 }
 
-QString GridModel::cell(int row, int col) const {
-    if (row < 0 || row >= rows() || col < 0 || col >= cols_)
-        return {};
+const GridRow& GridModel::readRow(int row) const {
     if (row == 0 || !source_)
-        return cells_[row][col];
-    const QStringList& texts = *sourceRow(row, false);
-    if (texts.isEmpty())
+        return cells_[row];
+    const GridRow& read = *sourceRow(row, false);
+    if (read.texts.isEmpty())
         throw LedgerError(LedgerError::NoCurrentRecord,
                           failure_.isEmpty()
                               ? QStringLiteral("明細 (ID %1) が見つかりません。").arg(key(row, 0))
                               : failure_);
-    return texts.value(col);
+    return read;
+}
+
+QString GridModel::cell(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col >= cols_)
+        return {};
+    return readRow(row).texts.value(col);
+}
+
+std::optional<qint64> GridModel::number(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col >= cols_)
+        return std::nullopt;
+    return readRow(row).numbers.value(col);
+}
+
+void GridModel::setAmount(int row, int col, qint64 value) {
+    if (row < 0 || row >= int(cells_.size()) || col < 0 || col >= cols_)
+        return;
+    setCell(row, col, formatAmount(value));
+    QList<std::optional<qint64>>& numbers = cells_[row].numbers;
+    if (numbers.size() <= col)
+        numbers.resize(cols_);
+    numbers[col] = value;
 }
 
 void GridModel::setCell(int row, int col, const QString& text) {
     if (row < 0 || row >= int(cells_.size()) || col < 0 || col >= cols_)
         return;
-    cells_[row][col] = text;
+    cells_[row].texts[col] = text;
+    if (col < cells_[row].numbers.size())
+        cells_[row].numbers[col].reset();
     if (frozen_)
         return;
     if (row == 0)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace kotsu {
 
@@ -35,7 +36,13 @@ public:
     // Of a source's row, the text is read from the ledger if it is not at hand; a row that
     // cannot be read raises LedgerError (NoCurrentRecord).
     QString cell(int row, int col) const;
+    // Setting a text drops the cell's number.
     void setCell(int row, int col, const QString& text);
+    // The number an amount cell was formatted from, read as cell() reads its text; none for
+    // a cell that was given a text only.
+    std::optional<qint64> number(int row, int col) const;
+    // The amount's text and its number together, so the two never disagree.
+    void setAmount(int row, int col, qint64 value);
     void setAlignment(int col, Qt::Alignment alignment);
     // Keys a row carries but does not show (an entry's ID and its category's ID).
     qint64 key(int row, int slot) const;
@@ -56,25 +63,27 @@ private:
     void beginChange();
     void endChange();
     void dropPages();
-    // The texts of a source's row, empty when it cannot be read; null when it is not at hand
+    // A source's row, without texts when it cannot be read; null when it is not at hand
     // and painting must not read it now.
-    const QStringList* sourceRow(int row, bool painting) const;
+    const GridRow* sourceRow(int row, bool painting) const;
+    // A row for its cells' readers, which get an error where the eye gets a mark.
+    const GridRow& readRow(int row) const;
     void readPages(int page) const;
-    void keepPage(int page, QList<QStringList> rows) const;
+    void keepPage(int page, QList<GridRow> rows) const;
     QVariant markedCell(int row, int col) const;
 
     int cols_;
-    QList<QStringList> cells_;
+    QList<GridRow> cells_;
     QList<std::array<qint64, 2>> keys_;
     QList<Qt::Alignment> alignment_;
     bool frozen_ = false;
     std::unique_ptr<RowSource> source_;
     // Pages of a source's texts, the oldest dropped first: memory stays bounded however
     // far the list is scrolled or read.
-    mutable QHash<int, QList<QStringList>> pages_;
+    mutable QHash<int, QList<GridRow>> pages_;
     mutable QList<int> pageOrder_;
     mutable int lastPage_ = -1;
-    mutable QList<QStringList> lastRows_;
+    mutable QList<GridRow> lastRows_;
     // Why the source failed as a whole, once it has; then nothing more is read from it.
     mutable QString failure_;
     mutable bool told_ = false;

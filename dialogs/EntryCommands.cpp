@@ -35,8 +35,8 @@ std::optional<EntryRow> EntryCommands::currentRow() {
     try {
         r.date = main_.entryCell(row, 1);
         r.category = main_.entryCell(row, 2);
-        const QString income = main_.entryCell(row, 3);
-        r.amountCell = toYen(income).value_or(0) != 0 ? income : main_.entryCell(row, 4);
+        const qint64 income = main_.entryNumber(row, 3);
+        r.amount = income != 0 ? income : main_.entryNumber(row, 4);
         r.comment = main_.entryCell(row, 5);
     } catch (const LedgerError& e) {
         // The row's texts are read from the ledger; an entry gone from it is not found.
@@ -78,7 +78,7 @@ void EntryCommands::MnuMeiEdit_Click() {
     }
     form3_.Lbl登録日付->setText(row->date);
     form3_.Cmb登録科目->setCurrentIndex(categoryIndex);
-    form3_.Txt登録金額->setText(row->amountCell);
+    form3_.Txt登録金額->setText(formatAmount(row->amount));
     form3_.Cmb登録コメント->setEditText(row->comment);
     form3_.exec();
     main_.reloadAll();
@@ -101,7 +101,7 @@ void EntryCommands::MnuMeiDel_Click() {
         const QString question = QStringLiteral("下記の明細を削除してもよろしいですか？") + lf +
                                  QStringLiteral("日付：") + row->date + lf +
                                  QStringLiteral("科目名：") + row->category + lf +
-                                 QStringLiteral("金額：") + row->amountCell + lf +
+                                 QStringLiteral("金額：") + formatAmount(row->amount) + lf +
                                  QStringLiteral("コメント：") + row->comment + lf;
         const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("明細の削除"),
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);

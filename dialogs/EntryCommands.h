@@ -15,7 +15,7 @@ class MainPort;
 struct EntryRow {
     QString date;
     QString category;
-    QString amountCell; // as displayed, with grouping
+    qint64 amount = 0;
     QString comment;
     qint64 entryId = 0;
     qint64 categoryId = 0;

@@ -141,15 +141,10 @@ SummaryLists Form5::readSummary() {
     for (int r = 1; r < n; ++r) {
         const QString sign = main_.summaryCell(r, 2);
         const QString name = main_.summaryCell(r, 1);
-        // A total that is not a number counts as 0.
-        const qint64 amount = isNumeric(main_.summaryCell(r, 4))
-                                  ? plainDigits(main_.summaryCell(r, 4)).toLongLong()
-                                  : 0;
+        const qint64 amount = main_.summaryNumber(r, 4);
         // The grid lists the categories in ID order: the row is the category's colour.
         (sign == QLatin1String("+") ? l.income : l.expense) << ChartItem{name, amount, r - 1};
     }
-    if (n > 1)
-        main_.setSummaryCurrent(n - 1, 4);
     return l;
 }
 

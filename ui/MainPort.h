@@ -37,6 +37,8 @@ public:
     // An entry row's texts are read from the ledger when they are not at hand: a failure
     // raises LedgerError (NoCurrentRecord when the entry is gone).
     virtual QString entryCell(int row, int col) const = 0;
+    // The number behind an amount cell, read as its text is; 0 for a cell without one.
+    virtual qint64 entryNumber(int row, int col) const = 0;
     virtual void setEntryCurrent(int row, int col) = 0;
     // The IDs behind an entry row: its entry and its category.
     virtual qint64 entryId(int row) const = 0;
@@ -44,7 +46,7 @@ public:
     virtual int summaryRows() const = 0;
     virtual int summaryRow() const = 0;
     virtual QString summaryCell(int row, int col) const = 0;
-    virtual void setSummaryCurrent(int row, int col) = 0;
+    virtual qint64 summaryNumber(int row, int col) const = 0;
     virtual qint64 summaryCategoryId(int row) const = 0;
 
     virtual QStringList commentPhrases() const = 0;

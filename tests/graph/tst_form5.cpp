@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartReading.h"
+#include "dialogs/Form4.h"
 #include "graph/Form5.h"
 #include "graph/GraphMod.h"
 #include "support/FakePort.h"
@@ -26,6 +27,9 @@ public:
     QString summaryCell(int row, int col) const override {
         const Row& r = rows[row - 1];
         return col == 1 ? r.name : col == 2 ? r.sign : col == 4 ? formatAmount(r.total) : QString();
+    }
+    qint64 summaryNumber(int row, int col) const override {
+        return col == 4 ? rows[row - 1].total : 0;
     }
     QDate periodStart() const override { return {2026, 12, 1}; }
     QDate periodEnd() const override { return {2026, 12, 31}; }
@@ -79,13 +83,14 @@ private slots:
         QCOMPARE(MessageBox::log().first().icon, MessageBox::Icon::Critical);
     }
 
-    void opens_onTheRatioChart_andLeavesTheSummaryCursorOnTheLastRow() {
+    void opens_onTheRatioChart_andLeavesTheChosenCategoryChosen() {
         MainFixture f;
         const qint64 salary = f.ledger.addCategory("給与", "+");
         const qint64 food = f.ledger.addCategory("食費", "-");
         f.ledger.addEntry("2005/03/07", salary, 1000);
         f.ledger.addEntry("2005/03/08", food, 1500);
         Form1& m = f.open();
+        m.FLx科目->setRow(1);
         whenModal<Form5>([](Form5* g) {
             QCOMPARE(g->windowTitle(), QString("グラフ"));
             QCOMPARE(g->Lblタイトル->text(), QString("割　合"));
@@ -98,8 +103,13 @@ private slots:
             g->Cmb登録->click();
         });
         m.Command3->click();
-        QCOMPARE(m.FLx科目->row(), 2);
-        QCOMPARE(m.FLx科目->col(), 4);
+        // 修正 right after the charts edits the category the user chose, not the last one.
+        QCOMPARE(m.FLx科目->row(), 1);
+        whenModal<Form4>([](Form4* d) {
+            QCOMPARE(d->Txt科目名->text(), QString("給与"));
+            d->Command1->click();
+        });
+        m.MnuKamEdit->trigger();
     }
 
     void captions_andData_followTheShownPeriod() {

@@ -26,13 +26,14 @@ public:
     int entryRows() const override { return 1; }
     int entryRow() const override { return 0; }
     QString entryCell(int, int) const override { return {}; }
+    qint64 entryNumber(int, int) const override { return 0; }
     void setEntryCurrent(int, int) override {}
     qint64 entryId(int) const override { return 0; }
     qint64 entryCategoryId(int) const override { return 0; }
     int summaryRows() const override { return 1; }
     int summaryRow() const override { return 0; }
     QString summaryCell(int, int) const override { return {}; }
-    void setSummaryCurrent(int, int) override {}
+    qint64 summaryNumber(int, int) const override { return 0; }
     qint64 summaryCategoryId(int) const override { return 0; }
     QStringList commentPhrases() const override { return {}; }
     void showEntryInMonth(const QDate&, qint64) override {}
