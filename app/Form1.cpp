@@ -392,9 +392,10 @@ void Form1::Sub初期化2() {
 }
 
 void Form1::SubDB読み込み(const QDate& StYMD, const QDate& EdYMD) {
-    // The entry list reads the filter before the summary refills it.
-    Sub明細読み込み(StYMD, EdYMD);
+    // The summary settles the filter first (a deleted category's filter becomes all
+    // categories), so the list is read for the filter shown.
     Sub科目読み込み(StYMD, EdYMD);
+    Sub明細読み込み(StYMD, EdYMD);
     Subコメント読み込み();
 }
 

@@ -190,6 +190,7 @@ private:
         };
         QList<Row> rows;
         QHash<qint64, qint64> totals;
+        int budgetMonths = 1;
     };
     EntryListRead readEntryList(const QDate& StYMD, const QDate& EdYMD) const;
     void showEntryList(EntryListRead read);

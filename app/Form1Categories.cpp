@@ -40,11 +40,17 @@ Form1::CategoriesRead Form1::readCategories(const QDate& StYMD, const QDate& EdY
                          rs.text(QStringLiteral("収支")), rs.number(QStringLiteral("予算"))});
                 });
     read.totals = periodTotalsByCategory(db, StYMD, EdYMD);
+    // Budgets are monthly: a whole year is held against twelve of them.
+    const bool wholeYear =
+        StYMD == QDate(StYMD.year(), 1, 1) && EdYMD == QDate(StYMD.year(), 12, 31);
+    read.budgetMonths = wholeYear ? 12 : 1;
     return read;
 }
 
 void Form1::showCategories(const CategoriesRead& read) {
-    const int remembered = qMax(0, Cmb明細科目->currentIndex());
+    // The filter stays on its category, wherever that now stands in the list.
+    const QVariant filtered =
+        Cmb明細科目->currentIndex() > 0 ? Cmb明細科目->currentData() : QVariant();
     QComboBox* const registration[] = {Cmb登録科目, form3_->Cmb登録科目, form7_->Cmb修正後};
     Cmb明細科目->clear();
     Cmb明細科目->addItem(QStringLiteral("すべての科目"));
@@ -74,9 +80,10 @@ void Form1::showCategories(const CategoriesRead& read) {
         FLx科目->setTextMatrix(r, 2, c.sign);
         put(r, 4, total);
         if (c.sign == QLatin1String("-")) {
-            put(r, 3, c.budget);
-            put(r, 5, c.budget - total);
-            budgetTotal += c.budget;
+            const qint64 budget = c.budget * read.budgetMonths;
+            put(r, 3, budget);
+            put(r, 5, budget - total);
+            budgetTotal += budget;
             expense += total;
         } else {
             FLx科目->setTextMatrix(r, 3, QString());
@@ -99,8 +106,8 @@ void Form1::showCategories(const CategoriesRead& read) {
     setTotalColour(Lbl集計差額, budgetTotal - expense);
     Lbl集計差額->setText(formatAmount(budgetTotal - expense));
 
-    // A remembered position beyond the rebuilt list falls back to all categories.
-    Cmb明細科目->setCurrentIndex(remembered < Cmb明細科目->count() ? remembered : 0);
+    // A category gone leaves all categories chosen.
+    Cmb明細科目->setCurrentIndex(filtered.isValid() ? qMax(0, Cmb明細科目->findData(filtered)) : 0);
     if (Cmb登録科目->count() > 0)
         Cmb登録科目->setCurrentIndex(0);
     categoryChosen_ = false;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/CategoryCommands.h"
-#include "common/values.h"
 #include "dialogs/Form4.h"
 #include "dialogs/Selection.h"
 #include "ledger/Database.h"
@@ -65,14 +64,22 @@ void CategoryCommands::MnuKamEdit_Click() {
     if (!selected)
         return;
     const int row = *selected;
-    // The row's own category, whatever other category shares its name.
+    // The row's own category, whatever other category shares its name; its stored monthly
+    // budget, whatever period the summary shows.
     const qint64 id = main_.summaryCategoryId(row);
+    QString name, sign;
+    qint64 budget = 0;
     try {
         Database db(main_.ledgerPath());
-        if (!categoryExists(db, id)) {
+        Recordset rs = db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
+                                        sql::number(id));
+        if (rs.atEnd()) {
             categoryNotFound(main_.window());
             return;
         }
+        name = rs.text(QStringLiteral("科目名前"));
+        sign = rs.text(QStringLiteral("収支"));
+        budget = rs.number(QStringLiteral("予算"));
     } catch (const LedgerError& e) {
         reportLedgerError(main_.window(), e);
         return;
@@ -80,11 +87,12 @@ void CategoryCommands::MnuKamEdit_Click() {
     Form4& f = loadForm4();
     f.Lblタイトル->setText(QStringLiteral("修　正"));
     f.setWindowTitle(QStringLiteral("科目の修正"));
-    f.Txt科目名->setText(main_.summaryCell(row, 1));
+    f.Txt科目名->setText(name);
     f.Tag = QString::number(id);
-    f.Opt収支[main_.summaryCell(row, 2) == QLatin1String("+") ? 0 : 1]->setChecked(true);
+    f.Opt収支[sign == QLatin1String("+") ? 0 : 1]->setChecked(true);
     f.Opt収支_Click();
-    f.Txt予算->setText(plainDigits(main_.summaryCell(row, 3)));
+    // An income category has no budget to show.
+    f.Txt予算->setText(sign == QLatin1String("-") ? QString::number(budget) : QString());
     showForm4();
 }
 

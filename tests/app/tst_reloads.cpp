@@ -105,18 +105,51 @@ private slots:
         QCOMPARE(m.Flx明細->rows(), 2);
     }
 
-    void filter_beyondTheRebuiltList_fallsBackToAll() {
+    // The filter follows its category's ID; when that is gone, all categories are listed,
+    // and the list and totals always belong to the filter shown.
+    void filter_followsItsCategory_andFallsBackToAll() {
         MainFixture f;
-        f.ledger.addCategory("A", "+");
-        const qint64 b = f.ledger.addCategory("B", "+");
+        const qint64 a = f.ledger.addCategory("A", "-");
+        const qint64 b = f.ledger.addCategory("B", "-");
+        const qint64 c = f.ledger.addCategory("C", "-");
+        f.ledger.addEntry("2005/03/01", a, 1);
+        f.ledger.addEntry("2005/03/02", b, 20);
+        f.ledger.addEntry("2005/03/03", c, 300);
         Form1& m = f.open();
-        m.Cmb明細科目->setCurrentIndex(2);
-        {
-            Database db(f.ledger.path);
-            db.exec(QString("DELETE FROM 科目テーブル WHERE ID = %1").arg(b));
-        }
-        m.reloadAll();
+        f.search("m2005/03/07", "B");
+        m.FLx科目->setRow(1);
+        MessageBox::pushAnswer(MessageBox::Answer::Ok);
+        m.MnuKamDel->trigger();
+        QCOMPARE(m.Cmb明細科目->currentText(), QString("B"));
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(m.Lbl集計支出->text(), QString("20"));
+        m.FLx科目->setRow(1);
+        MessageBox::pushAnswer(MessageBox::Answer::Ok);
+        m.MnuKamDel->trigger();
         QCOMPARE(m.Cmb明細科目->currentIndex(), 0);
+        QCOMPARE(m.Flx明細->rows(), 2);
+        QCOMPARE(m.Lbl集計支出->text(),
+                 formatAmount(f.ledger.scalar("Select sum(金額) as S From 明細テーブル", "s")));
+    }
+
+    // Budgets are monthly: a year view holds twelve of them against the year's spending.
+    void yearView_comparesTwelveMonthlyBudgets() {
+        MainFixture f;
+        const qint64 rent = f.ledger.addCategory("住居費", "-", 85000);
+        f.ledger.addCategory("給与", "+");
+        for (int month = 1; month <= 12; ++month)
+            f.ledger.addEntry(QString("2005/%1/25").arg(month, 2, 10, QChar('0')), rent, 85000);
+        Form1& m = f.open();
+        QCOMPARE(f.summaryRow(1), QStringList({"1", "住居費", "-", "85,000", "85,000", "0"}));
+        f.search("y2005/03/07");
+        const QString spent = formatAmount(f.ledger.scalar(
+            "Select sum(金額) as S From 明細テーブル Where 日付 Between '2005/01/01' And "
+            "'2005/12/31'",
+            "s"));
+        QCOMPARE(f.summaryRow(1), QStringList({"1", "住居費", "-", "1,020,000", spent, "0"}));
+        QCOMPARE(f.summaryRow(2).at(3), QString());
+        QCOMPARE(m.Lbl集計予算->text(), QString("1,020,000"));
+        QCOMPARE(m.Lbl集計差額->text(), QString("0"));
     }
 
     void commentLists_holdEveryPhraseOnceInCreationOrder() {

@@ -120,6 +120,8 @@ private slots:
         MainFixture f;
         f.ledger.addCategory("家賃", "-", budget);
         Form1& m = f.open();
+        // A year view shows twelve budgets; the editor still gets the stored one.
+        f.search("y2005/03/07");
         m.FLx科目->setRow(1);
         whenModal<Form4>([](Form4* d) { d->Cmb登録->click(); });
         m.MnuKamEdit->trigger();
