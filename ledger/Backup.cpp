@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,22 +38,12 @@ void createPrivate(const QString& path) {
 void copyLedger(const QString& ledgerPath, const QString& temp) {
     Database source(ledgerPath);
     createPrivate(temp);
-    sqlite3* dest = nullptr;
-    int rc =
-        sqlite3_open_v2(QFile::encodeName(temp).constData(), &dest, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_backup* b = sqlite3_backup_init(dest, "main", source.handle(), "main");
-        if (b) {
-            sqlite3_backup_step(b, -1);
-            sqlite3_backup_finish(b);
-        }
-        rc = sqlite3_errcode(dest);
-    }
-    const QString why = QString::fromUtf8(dest ? sqlite3_errmsg(dest) : sqlite3_errstr(rc));
-    sqlite3_close(dest);
-    if (rc != SQLITE_OK) {
+    try {
+        Database dest(temp);
+        source.copyInto(dest);
+    } catch (const LedgerError& e) {
         QFile::remove(temp);
-        throw BackupFailed(rc, QStringLiteral("%1 (%2)").arg(why, temp));
+        throw BackupFailed(e.number(), QStringLiteral("%1 (%2)").arg(e.description(), temp));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ledger/Database.h"
 #include "ledger/JetSql.h"
 #include "ledger/LedgerError.h"
+#include "ledger/Statement.h"
 #include <sqlite3.h>
 
 namespace kotsu {
@@ -41,8 +42,41 @@ void Database::fail() const {
 }
 
 void Database::exec(const QString& sqliteSql) {
-    if (sqlite3_exec(db_, sqliteSql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        fail();
+    Statement::runScript(*this, sqliteSql);
+}
+
+bool Database::tryExec(const QString& sqliteSql) {
+    try {
+        exec(sqliteSql);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool Database::inTransaction() const {
+    return db_ && !sqlite3_get_autocommit(db_);
+}
+
+namespace {
+
+int refuseCommit(void*) {
+    return 1; // SQLite turns the commit into a rollback
+}
+
+} // namespace
+
+void Database::refuseCommits(bool refuse) {
+    sqlite3_commit_hook(db_, refuse ? refuseCommit : nullptr, nullptr);
+}
+
+void Database::copyInto(Database& dest) {
+    if (sqlite3_backup* b = sqlite3_backup_init(dest.db_, "main", db_, "main")) {
+        sqlite3_backup_step(b, -1);
+        sqlite3_backup_finish(b);
+    }
+    if (sqlite3_errcode(dest.db_) != SQLITE_OK)
+        dest.fail();
 }
 
 Recordset Database::openRecordset(const QString& jetSql) {
@@ -88,8 +122,8 @@ Transaction::Transaction(Database& db) : db_(db) {
 }
 
 Transaction::~Transaction() {
-    if (open_ && db_.handle())
-        sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (open_ && db_.isOpen())
+        db_.tryExec(QStringLiteral("ROLLBACK"));
 }
 
 void Transaction::commit() {

@@ -24,18 +24,29 @@ public:
     void execute(const QString& jetSql);
     // Plain SQLite statements of the layer itself (schema, pragmas, wipes).
     void exec(const QString& sqliteSql);
+    // As exec, for the ends of scopes that may not throw: whether it ran.
+    bool tryExec(const QString& sqliteSql);
     void close();
+    bool isOpen() const { return db_ != nullptr; }
+    bool inTransaction() const;
+    // While set, every commit on this connection becomes a rollback.
+    void refuseCommits(bool refuse);
+    // The whole ledger written over the ledger open in dest.
+    void copyInto(Database& dest);
     // The ID the last insert on this connection was given.
     qint64 lastInsertId() const;
 
     // While set, asked every so often during a long statement; false interrupts it.
     void setProgressCheck(std::function<bool()> keepGoing);
 
-    sqlite3* handle() const { return db_; }
     [[noreturn]] void fail() const;
 
 private:
+    // SQLite's own interfaces beyond statements (sessions, changesets) stay in the layer.
     friend class Statement;
+    friend class UndoHistory;
+    friend class StepRecorder;
+    sqlite3* handle() const { return db_; }
     static int progressHandler(void* self);
 
     sqlite3* db_ = nullptr;

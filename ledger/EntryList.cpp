@@ -5,7 +5,6 @@
 #include "ledger/LedgerError.h"
 #include "ledger/Statement.h"
 #include <QHash>
-#include <sqlite3.h>
 
 namespace kotsu {
 
@@ -75,7 +74,7 @@ EntryTexts entryAt(const Statement& st, const QHash<qint64, CategoryTexts>& cate
 class ReadSnapshot {
 public:
     explicit ReadSnapshot(Database& db) : db_(db) { db_.exec(QStringLiteral("BEGIN")); }
-    ~ReadSnapshot() { sqlite3_exec(db_.handle(), "COMMIT", nullptr, nullptr, nullptr); }
+    ~ReadSnapshot() { db_.tryExec(QStringLiteral("COMMIT")); }
     ReadSnapshot(const ReadSnapshot&) = delete;
     ReadSnapshot& operator=(const ReadSnapshot&) = delete;
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ledger/TotalsTable.h"
 #include "ledger/Database.h"
-#include <sqlite3.h>
 
 namespace kotsu {
 
@@ -56,17 +55,9 @@ bool totalsTriggersPresent(Database& db) {
     return rs.number(QStringLiteral("reccnt")) == 3;
 }
 
-namespace {
-
-int refuseCommit(void*) {
-    return 1; // SQLite turns the commit into a rollback
-}
-
-} // namespace
-
 BulkWrite::BulkWrite(Database& db) : db_(db) {
     // Set before the first drop, so not even a statement outside a transaction commits.
-    sqlite3_commit_hook(db_.handle(), refuseCommit, nullptr);
+    db_.refuseCommits(true);
     try {
         db_.exec(QString::fromUtf8(dropTriggersSql));
         // The entry indexes go too and are built again at the end: one sorted build costs a
@@ -90,11 +81,11 @@ BulkWrite::~BulkWrite() {
 }
 
 void BulkWrite::giveUp() {
-    if (!db_.handle())
+    if (!db_.isOpen())
         return;
-    if (!sqlite3_get_autocommit(db_.handle()))
-        sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_commit_hook(db_.handle(), nullptr, nullptr);
+    if (db_.inTransaction())
+        db_.tryExec(QStringLiteral("ROLLBACK"));
+    db_.refuseCommits(false);
 }
 
 void BulkWrite::finish() {
@@ -102,7 +93,7 @@ void BulkWrite::finish() {
         db_.exec(sql);
     db_.exec(QString::fromUtf8(recountSql));
     db_.exec(QString::fromUtf8(triggersSql));
-    sqlite3_commit_hook(db_.handle(), nullptr, nullptr);
+    db_.refuseCommits(false);
     finished_ = true;
 }
 
