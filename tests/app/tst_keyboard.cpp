@@ -119,7 +119,15 @@ private slots:
         press(Qt::Key_Down);
         press(Qt::Key_Escape);
         QCOMPARE(m.Cmb登録コメント->currentText(), QString("AMT"));
-        m.Cmb登録コメント->setEditText({});
+        // With no row highlighted, Enter registers what was typed.
+        m.Txt登録金額->setText("5");
+        press(Qt::Key_Backspace);
+        type("T");
+        QVERIFY(list->isVisible());
+        press(Qt::Key_Return);
+        QCOMPARE(f.ledger.column("Select * From 明細テーブル Order by ID", "コメント").last(),
+                 QString("AMT"));
+        m.Cmb登録コメント->setFocus();
         commit("ﾗﾝﾁ");
         QCOMPARE(rows(), QStringList({"ランチ代"}));
         QCOMPARE(m.Cmb登録コメント->currentText(), QString("ﾗﾝﾁ"));
