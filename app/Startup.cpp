@@ -164,9 +164,11 @@ Started startUp(const LedgerPlace& place) {
         s.window = std::make_unique<Form1>(path, *access);
         s.exitCode = 0;
     } catch (const LedgerError& e) {
-        // Whatever went wrong, the user is told which file it was.
+        // Whatever went wrong, the user is told which file it was and the way out.
         reportLedgerError(nullptr,
-                          e.file().isEmpty() ? LedgerError(e.number(), e.description(), path) : e);
+                          e.file().isEmpty() ? LedgerError(e.number(), e.description(), path) : e,
+                          QStringLiteral("ファイルを確かめるか、別の台帳ファイルを指定して起動して"
+                                         "ください（kotsu ファイル名）。"));
     }
     return s;
 }

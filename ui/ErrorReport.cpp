@@ -6,12 +6,13 @@
 
 namespace kotsu {
 
-void reportLedgerError(QWidget* parent, const LedgerError& error) {
-    MessageBox::error(parent,
-                      QStringLiteral("実行時エラー '%1':\n\n%2")
-                          .arg(error.number())
-                          .arg(japaneseDescription(error)),
-                      QStringLiteral("コツコツ帳。"));
+void reportLedgerError(QWidget* parent, const LedgerError& error, const QString& advice) {
+    QString text = QStringLiteral("実行時エラー '%1':\n\n%2")
+                       .arg(error.number())
+                       .arg(japaneseDescription(error));
+    if (!advice.isEmpty())
+        text += QStringLiteral("\n\n") + advice;
+    MessageBox::error(parent, text, QStringLiteral("コツコツ帳。"));
 }
 
 } // namespace kotsu

@@ -266,6 +266,7 @@ private slots:
         QCOMPARE(MessageBox::log().first().title, QString("コツコツ帳。"));
         QVERIFY(MessageBox::log().first().text.startsWith("実行時エラー"));
         QVERIFY(MessageBox::log().first().text.contains(canonical(file)));
+        QVERIFY(MessageBox::log().first().text.endsWith("（kotsu ファイル名）。"));
         if (!content.isEmpty()) {
             QFile f(file);
             QVERIFY(f.open(QIODevice::ReadOnly));
