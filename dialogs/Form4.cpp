@@ -159,18 +159,22 @@ void Form4::Cmb登録_Click() {
             Recordset rs =
                 db.openRecordset(QStringLiteral("Select * From 科目テーブル Where ID = ") +
                                  sql::number(Tag.toLongLong()));
+            // Gone meanwhile: nothing is left to edit.
             if (rs.atEnd()) {
                 categoryNotFound(this);
+                reject();
                 return;
             }
             rs.edit();
             writeCategory(rs, name, expense, expense ? *budget : 0);
         }
     } catch (const LedgerError& e) {
-        if (e.number() == LedgerError::RowGone)
-            categoryNotFound(this);
-        else
+        if (e.number() != LedgerError::RowGone) {
             reportLedgerError(this, e);
+            return;
+        }
+        categoryNotFound(this);
+        reject();
         return;
     }
     accept();

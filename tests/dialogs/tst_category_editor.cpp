@@ -201,6 +201,23 @@ private slots:
                  QStringList({QString::number(a)}));
     }
 
+    void edit_ofACategoryDeletedMeanwhile_doesNotBringItBack() {
+        MainFixture f;
+        const qint64 id = f.ledger.addCategory("食費", "-", 100);
+        Form1& m = f.open();
+        m.FLx科目->setRow(1);
+        whenModal<Form4>([&](Form4* d) {
+            Database(f.ledger.path).exec("DELETE FROM 科目テーブル WHERE ID = " + sql::number(id));
+            d->Txt予算->setText("500");
+            d->Cmb登録->click();
+            QVERIFY(!d->isVisible());
+        });
+        m.MnuKamEdit->trigger();
+        QCOMPARE(MessageBox::log().last().text, QString("指定された科目が見つかりません！！"));
+        QCOMPARE(f.ledger.count("科目テーブル"), 0);
+        QCOMPARE(m.FLx科目->rows(), 1);
+    }
+
     void cancel_writesNothingButReloads() {
         MainFixture f;
         f.ledger.addCategory("給与", "+");
