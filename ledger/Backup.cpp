@@ -27,10 +27,11 @@ void createPrivate(const QString& path) {
     if (fd >= 0)
         QFile::remove(path);
     if (why == EACCES || why == EPERM || why == EROFS)
-        throw BackupFailed(75, QStringLiteral("バックアップを作るフォルダに書き込む許可がありま"
-                                              "せん。(%1)")
-                                   .arg(QFileInfo(path).absolutePath()));
-    throw BackupFailed(75, QStringLiteral("パス名が無効です。(%1)").arg(path));
+        throw BackupFailed(LedgerError::FilePlace,
+                           QStringLiteral("バックアップを作るフォルダに書き込む許可がありま"
+                                          "せん。(%1)")
+                               .arg(QFileInfo(path).absolutePath()));
+    throw BackupFailed(LedgerError::FilePlace, QStringLiteral("パス名が無効です。(%1)").arg(path));
 }
 
 // Read on a connection of its own: the command's connection, once it writes, cannot be
@@ -72,13 +73,13 @@ BackupRotation::BackupRotation(const QString& ledgerPath) : ledgerPath_(ledgerPa
     for (const QString& path : {backupSetAsidePath(ledgerPath), backupTempPath(ledgerPath)})
         if (!movable(path))
             throw BackupFailed(
-                75,
+                LedgerError::FilePlace,
                 QStringLiteral("バックアップの場所にファイル以外のものがあります。(%1)").arg(path));
     for (int g = 0; g < BackupGenerations; ++g) {
         const QString path = backupPath(ledgerPath, g);
         if (!movable(path))
             throw BackupFailed(
-                75,
+                LedgerError::FilePlace,
                 QStringLiteral("バックアップの場所にファイル以外のものがあります。(%1)").arg(path));
         existed_[g] = QFileInfo::exists(path);
     }
@@ -102,7 +103,8 @@ BackupRotation::BackupRotation(const QString& ledgerPath) : ledgerPath_(ledgerPa
     undo(movedDown, false);
     QFile::remove(temp);
     throw BackupFailed(
-        75, QStringLiteral("バックアップを保存できません。(%1)").arg(backupPath(ledgerPath)));
+        LedgerError::FilePlace,
+        QStringLiteral("バックアップを保存できません。(%1)").arg(backupPath(ledgerPath)));
 }
 
 BackupRotation::~BackupRotation() {

@@ -24,6 +24,8 @@ public:
     static constexpr int SyntaxError = 3075;
     static constexpr int TypeConversion = 3421;
     static constexpr int NewerVersion = 3343;
+    // A file of ours could not be made or put in its place; the text says why.
+    static constexpr int FilePlace = 3044;
 
 private:
     int number_;

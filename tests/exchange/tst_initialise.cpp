@@ -96,7 +96,12 @@ private slots:
         m.MnuCls->trigger();
         QCOMPARE(MessageBox::log().size(), 3);
         QCOMPARE(MessageBox::log().last().title, QString("ﾊﾞｯｸｱｯﾌﾟエラー"));
-        QVERIFY(MessageBox::log().last().text.startsWith("バックアップを作成できませんでした！！"));
+        // The reason itself, not a database failure it never was.
+        QCOMPARE(
+            MessageBox::log().last().text,
+            "バックアップを作成できませんでした！！\nバックアップの場所にファイル以外のものがあ"
+            "ります。(" +
+                f.ledger.path + ".bak)");
         QCOMPARE(f.ledger.count("科目テーブル"), 1);
         QVERIFY(!QFile::exists(f.ledger.path + ".bak.new"));
     }
