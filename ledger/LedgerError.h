@@ -26,6 +26,8 @@ public:
     static constexpr int NewerVersion = 3343;
     // A file of ours could not be made or put in its place; the text says why.
     static constexpr int FilePlace = 3044;
+    // An undo or redo that no longer fits the ledger.
+    static constexpr int StepConflict = 3197;
 
 private:
     int number_;
