@@ -22,6 +22,7 @@
 #include "ui/KeyHabits.h"
 #include "ui/MessageBox.h"
 #include "ui/QuickFill.h"
+#include "ui/TypingUndo.h"
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -91,8 +92,8 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
     buildMenus();
     enableMenuBarKeys(this);
     buildPopups();
-    for (QAction* a : {MnuInp, MnuCls, MnuKom, MnuTeiki, MnuMitouroku, MnuMeiEdit, MnuMeiDel,
-                       MnuIkkatu, MnuKamAdd, MnuKamNew, MnuKamEdit, MnuKamDel})
+    for (QAction* a : {MnuUndo, MnuRedo, MnuInp, MnuCls, MnuKom, MnuTeiki, MnuMitouroku, MnuMeiEdit,
+                       MnuMeiDel, MnuIkkatu, MnuKamAdd, MnuKamNew, MnuKamEdit, MnuKamDel})
         addWriteAction(a);
     setTabOrder();
     resize(15000 / 15, 9000 / 15);
@@ -133,6 +134,7 @@ Form1::Form1(const QString& ledgerPath, LedgerAccess access, QWidget* parent)
 
     startUp();
     pressFocusedButtonOnEnter(this);
+    leaveUndoKeysToWindowWhenNothingTyped(this);
     // An entry is typed category first, from the moment the window opens.
     Cmb登録科目->setFocus();
 }
@@ -294,6 +296,12 @@ void Form1::buildMenus() {
     file->addSeparator();
     MnuEnd = file->addAction(QStringLiteral("終了(&X)"));
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    MnuUndo = edit->addAction(QString());
+    MnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MnuRedo = edit->addAction(QString());
+    MnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     MnuMeiFind = edit->addAction(QStringLiteral("明細検索(&S)"));
     MnuMeiFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     MnuKamNew = edit->addAction(QStringLiteral("科目の追加(&A)..."));
@@ -309,6 +317,10 @@ void Form1::buildMenus() {
 
     connect(MnuEnd, &QAction::triggered, this, &QWidget::close);
     connect(MnuVer, &QAction::triggered, this, &Form1::MnuVer_Click);
+    connect(MnuUndo, &QAction::triggered, this, &Form1::MnuUndo_Click);
+    connect(MnuRedo, &QAction::triggered, this, &Form1::MnuRedo_Click);
+    connect(&history_, &UndoHistory::changed, this, &Form1::showUndoSteps);
+    showUndoSteps();
     connect(MnuGraph, &QAction::triggered, this, &Form1::MnuGraph_Click);
     connect(MnuMeiFind, &QAction::triggered, this, [this] { MnuMeiFind_Click(*this); });
     connect(MnuKamNew, &QAction::triggered, this, [this] { MnuKamAdd->trigger(); });

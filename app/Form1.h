@@ -4,6 +4,7 @@
 #include "ledger/EntryList.h"
 #include "ledger/LedgerError.h"
 #include "ledger/PhraseUse.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include <QDate>
@@ -75,6 +76,8 @@ public:
     QLabel* Lbl集計差額;
     QLabel* Lbl集計残高;
     // Menus.
+    QAction* MnuUndo;
+    QAction* MnuRedo;
     QAction* MnuExp;
     QAction* MnuInp;
     QAction* MnuEnd;
@@ -117,6 +120,8 @@ public:
     void Command2_Click();
     void MnuGraph_Click();
     void MnuVer_Click();
+    void MnuUndo_Click();
+    void MnuRedo_Click();
     void FLx科目_MouseDown(int button);
     void Flx明細_MouseDown(int button);
     // Rows of the entry list could not be read: once per reload, after the paint.
@@ -126,6 +131,7 @@ public:
     QWidget* window() override { return this; }
     QString ledgerPath() const override { return ledgerPath_; }
     bool mayWrite() override;
+    UndoHistory& undoHistory() override { return history_; }
     QString tag() const override { return Tag; }
     void setTag(const QString& tag) override { Tag = tag; }
     QString registrationDate() const override;
@@ -196,6 +202,8 @@ private:
     void showEntryList(EntryListRead read);
     CategoriesRead readCategories(const QDate& StYMD, const QDate& EdYMD) const;
     void showCategories(const CategoriesRead& read);
+    void showUndoSteps();
+    void showStepDone(const StepOutcome& outcome);
     // Runs a handler; a failing database operation is reported, never thrown past Qt.
     // False when it failed.
     template <typename F> bool guarded(F&& handler);
@@ -212,6 +220,7 @@ private:
     // A category chosen by hand since the last reload is never overridden by a phrase.
     bool categoryChosen_ = false;
     QuickFill* commentFill_;
+    UndoHistory history_;
     Form3* form3_;
     Form7* form7_;
     std::unique_ptr<CategoryCommands> categoryCommands_;

@@ -52,6 +52,8 @@ QStringList Form1::phraseOrder() {
 }
 
 void Form1::SubDB初期化() {
+    // Not a step: its backup is the way back, and no older step fits the empty ledger.
+    history_.clear();
     resetLedger(ledgerPath_);
 }
 

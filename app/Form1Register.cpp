@@ -38,6 +38,7 @@ void Form1::Cmb登録_Click() {
     const QString comment = Cmb登録コメント->currentText();
     try {
         Database db(ledgerPath_);
+        StepRecorder step(db, history_, QStringLiteral("登録"));
         Transaction t(db);
         if (Cmb登録科目->currentIndex() < 0 ||
             !registerEntry(db, Lbl登録日付->text(), Cmb登録科目->currentData().toLongLong(),
@@ -47,11 +48,13 @@ void Form1::Cmb登録_Click() {
             return;
         }
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;
     }
-    Txt登録金額->clear();
+    // Set, not cleared: clearing is typing the box could undo, and Ctrl+Z belongs to the step.
+    Txt登録金額->setText(QString());
     reloadAll();
     // The next entry starts where the first one did.
     Cmb登録科目->setFocus();

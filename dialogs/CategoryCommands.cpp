@@ -8,6 +8,7 @@
 #include "ledger/Operations.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
@@ -137,11 +138,13 @@ void CategoryCommands::MnuKamDel_Click() {
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
         if (answer == MessageBox::Answer::Ok) {
             // Entries first, then the category: no entry is ever left pointing nowhere.
+            StepRecorder step(db, main_.undoHistory(), QStringLiteral("科目の削除"));
             Transaction t(db);
             walkCounted(db, entriesSql, countSql, [](Recordset& rs) { rs.deleteCurrent(); });
             deleteFixedEntriesOf(db, categoryId);
             category.deleteCurrent();
             t.commit();
+            step.finish();
         }
     } catch (const LedgerError& e) {
         if (e.number() == LedgerError::RowGone)

@@ -7,6 +7,7 @@
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Quote.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
@@ -105,8 +106,11 @@ void EntryCommands::MnuMeiDel_Click() {
                                  QStringLiteral("コメント：") + row->comment + lf;
         const auto answer = MessageBox::show(main_.window(), question, QStringLiteral("明細の削除"),
                                              MessageBox::Icon::None, MessageBox::Buttons::OkCancel);
-        if (answer == MessageBox::Answer::Ok)
+        if (answer == MessageBox::Answer::Ok) {
+            StepRecorder step(db, main_.undoHistory(), QStringLiteral("明細の削除"));
             rs.deleteCurrent();
+            step.finish();
+        }
     } catch (const LedgerError& e) {
         failed(e);
     }

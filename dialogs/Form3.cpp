@@ -7,6 +7,7 @@
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
 #include "ledger/Quote.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
@@ -112,6 +113,7 @@ void Form3::Cmb登録_Click() {
     }
     try {
         Database db(main_.ledgerPath());
+        StepRecorder step(db, main_.undoHistory(), QStringLiteral("明細の修正"));
         // The old entry goes only together with the new one's arrival.
         Transaction t(db);
         Recordset old = db.openRecordset(QStringLiteral("Select * From 明細テーブル Where ID = ") +
@@ -130,6 +132,7 @@ void Form3::Cmb登録_Click() {
             return;
         }
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;

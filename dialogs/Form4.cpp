@@ -6,6 +6,7 @@
 #include "ledger/LedgerError.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
@@ -151,6 +152,9 @@ void Form4::Cmb登録_Click() {
                 return;
             }
         }
+        StepRecorder step(db, main_.undoHistory(),
+                          isNewMode() ? QStringLiteral("科目の追加")
+                                      : QStringLiteral("科目の修正"));
         if (isNewMode()) {
             Recordset rs = db.openTable(QStringLiteral("科目テーブル"));
             rs.addNew();
@@ -168,6 +172,7 @@ void Form4::Cmb登録_Click() {
             rs.edit();
             writeCategory(rs, name, expense, expense ? *budget : 0);
         }
+        step.finish();
     } catch (const LedgerError& e) {
         if (e.number() != LedgerError::RowGone) {
             reportLedgerError(this, e);

@@ -4,6 +4,7 @@
 #include "ledger/LedgerError.h"
 #include "ledger/Queries.h"
 #include "ledger/Quote.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/KeyHabits.h"
 #include "ui/MainPort.h"
@@ -61,6 +62,7 @@ void Form6::Command1_Click() {
     try {
         Database db(main_.ledgerPath());
         {
+            StepRecorder step(db, main_.undoHistory(), QStringLiteral("コメントの削除"));
             Transaction t(db);
             const int n = LstKom->count();
             for (int i = 0; i < n; ++i) {
@@ -74,6 +76,7 @@ void Form6::Command1_Click() {
                     rs.deleteCurrent();
             }
             t.commit();
+            step.finish();
         }
         LstKom->clear();
         walkCounted(

@@ -5,6 +5,7 @@
 #include "ledger/FixedEntries.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/Style.h"
@@ -66,12 +67,14 @@ void Form7::Cmb登録_Click() {
             categoryNotFound(this);
             return;
         }
+        StepRecorder step(db, main_.undoHistory(), QStringLiteral("一括修正"));
         Transaction t(db);
         db.execute(QStringLiteral("Update 明細テーブル Set 科目ID=%1 Where 科目ID = %2")
                        .arg(target)
                        .arg(sourceId));
         moveFixedEntries(db, sourceId, target);
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;

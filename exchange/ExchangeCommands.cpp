@@ -9,6 +9,7 @@
 #include "ledger/Backup.h"
 #include "ledger/ErrorText.h"
 #include "ledger/LedgerError.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/FileDialog.h"
 #include "ui/MainPort.h"
@@ -185,6 +186,8 @@ void ExchangeCommands::MnuInp_Click() {
     const ImportOutcome outcome = importFile(main_, path);
     switch (outcome.refusal) {
     case ImportOutcome::Refusal::None:
+        // Not a step: its backup is the way back, and no older step fits the new ledger.
+        main_.undoHistory().clear();
         main_.reloadAll();
         MessageBox::show(main_.window(),
                          QStringLiteral("取り込みが終わりました。\n科目%1件、明細%2件を取り込み"

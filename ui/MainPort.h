@@ -7,6 +7,10 @@
 class QWidget;
 
 namespace kotsu {
+class UndoHistory;
+}
+
+namespace kotsu {
 
 // What the dialogs, the calendar, the charts and the exchange commands need of the main
 // window: its period, its Tag, its date labels, the cell texts of its grids, its reloads.
@@ -19,6 +23,8 @@ public:
     // False, after telling the user why, when the ledger may not be written: every command
     // that writes asks this before anything else.
     virtual bool mayWrite() = 0;
+    // Where every change the user makes is recorded as one step (StepRecorder).
+    virtual UndoHistory& undoHistory() = 0;
 
     virtual QString tag() const = 0;
     virtual void setTag(const QString& tag) = 0;

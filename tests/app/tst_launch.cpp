@@ -376,8 +376,8 @@ private slots:
         QCOMPARE(m.windowTitle(), QString("コツコツ帳。　Ver3.2　［読み取り専用］"));
         QCOMPARE(m.Lbl集計残高->text(), QString("-1,200"));
         QCOMPARE(m.Flx明細->rows(), 2);
-        for (QAction* a : {m.MnuInp, m.MnuCls, m.MnuKom, m.MnuMeiEdit, m.MnuMeiDel, m.MnuIkkatu,
-                           m.MnuKamAdd, m.MnuKamEdit, m.MnuKamDel})
+        for (QAction* a : {m.MnuUndo, m.MnuRedo, m.MnuInp, m.MnuCls, m.MnuKom, m.MnuMeiEdit,
+                           m.MnuMeiDel, m.MnuIkkatu, m.MnuKamAdd, m.MnuKamEdit, m.MnuKamDel})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         for (QAction* a : {m.MnuExp, m.MnuGraph, m.MnuMeiFind, m.MnuVer})
             QVERIFY2(a->isEnabled(), qPrintable(a->text()));

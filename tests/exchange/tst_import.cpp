@@ -452,9 +452,12 @@ private slots:
         const QString old = f.ledger.dir.filePath("old.mdb");
         QVERIFY(test::writeJet4(old, {oldCategories({{"It's", "-"}}),
                                       oldEntries({{QDate(2005, 3, 7), 0, 0, 640, "電車"}})}));
+        f.ledger.addCategory("食費", "-");
         Form1& m = f.open();
+        f.register_("食費", "100");
         MessageBox::pushAnswer(MessageBox::Answer::No);
         m.MnuInp->trigger();
+        QVERIFY(m.MnuUndo->isEnabled());
         QCOMPARE(MessageBox::log().size(), 1);
         QCOMPARE(MessageBox::log().first().title, QString("ｲﾝﾎﾟｰﾄの注意"));
         QCOMPARE(
@@ -475,6 +478,7 @@ private slots:
         QCOMPARE(f.entryRow(1), QStringList({"1", "2005/03/07", "It's", "0", "640", "電車"}));
         QCOMPARE(m.commentPhrases(), QStringList({"電車"}));
         QVERIFY(QFile::exists(f.ledger.path + ".bak"));
+        QVERIFY2(!m.MnuUndo->isEnabled(), "no step fits the imported ledger");
     }
 
     // Killed outright, the program takes its reader with it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window stand-in for the calendar: Tag and the date labels, nothing else.
+#include "ledger/UndoHistory.h"
 #include "ui/MainPort.h"
 #include <QWidget>
 
@@ -10,10 +11,12 @@ class FakePort : public MainPort {
 public:
     QString tagText, registration = "2005/03/07", list = "2005/03/07", editorDate;
     QWidget host;
+    UndoHistory history;
 
     QWidget* window() override { return &host; }
     QString ledgerPath() const override { return {}; }
     bool mayWrite() override { return true; }
+    UndoHistory& undoHistory() override { return history; }
     QString tag() const override { return tagText; }
     void setTag(const QString& t) override { tagText = t; }
     QString registrationDate() const override { return registration; }
