@@ -6,6 +6,7 @@
 #include "common/values.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form4.h"
+#include "dialogs/Form7.h"
 #include "dialogs/Form9.h"
 #include "exchange/Import.h"
 #include "exchange/JetReader.h"
@@ -216,6 +217,7 @@ const Goal rssGoal{60, 80};
 const Goal searchGoal{50, 400};
 const Goal fixedGoal{2, 2};
 const Goal quickFillGoal{30, 30};
+const Goal bulkUndoGoal{500, 500};
 
 void search(Form1& m, const QString& tag) {
     m.Tag = tag;
@@ -389,6 +391,64 @@ void benchExport(Run& r) {
     row("export of a year view", s, limit.median, exportGoal());
 }
 
+// Undo and redo of a registration the untimed setup makes; then the undo of a bulk change
+// that moved 10,000 entries, spread over every year.
+void benchUndo(Run& r) {
+    Form1& m = *r.main;
+    const auto registerOne = [&m] {
+        m.Cmb登録科目->setCurrentIndex(1);
+        m.Txt登録金額->setText(QStringLiteral("1,234"));
+        m.Cmb登録コメント->setEditText(QStringLiteral("定型文1"));
+        m.Cmb登録_Click();
+        shown();
+    };
+    const Stat undo = measure(
+        [&] {
+            m.MnuUndo_Click();
+            shown();
+        },
+        Runs, registerOne);
+    row("undo of a registration (+ reload)", undo, r.month.median, editGoal());
+    const Stat redo = measure(
+        [&] {
+            m.MnuRedo_Click();
+            shown();
+        },
+        Runs,
+        [&] {
+            registerOne();
+            m.MnuUndo_Click();
+            shown();
+        });
+    row("redo of a registration (+ reload)", redo, r.month.median, editGoal());
+
+    qint64 source = 0;
+    {
+        Database db(r.path);
+        db.exec(
+            QStringLiteral("INSERT INTO 科目テーブル(科目名前,収支,予算) VALUES ('移動元','-',0)"));
+        source = db.lastInsertId();
+        db.exec(QStringLiteral("UPDATE 明細テーブル SET 科目ID = %1 WHERE ID % %2 = 0")
+                    .arg(source)
+                    .arg(qMax(1, Entries / 10000)));
+    }
+    m.reloadAll();
+    Form7& f = *m.form7();
+    const auto bulkChange = [&] {
+        f.sourceId = source;
+        f.Cmb修正後->setCurrentIndex(f.Cmb修正後->findData(2));
+        f.Cmb登録_Click();
+        m.reloadAll();
+        shown();
+    };
+    const auto undoIt = [&] {
+        m.MnuUndo_Click();
+        shown();
+    };
+    row("bulk change of 10,000 (+ reload)", measure(bulkChange, 5, undoIt), 0, 0);
+    row("undo of a bulk change of 10,000", measure(undoIt, 5, bulkChange), 0, bulkUndoGoal());
+}
+
 void benchBackup(Run& r) {
     const Stat s = measure([&] { backupLedger(r.path); }, 3);
     row("backup before a wipe", s, 0, 0);
@@ -485,7 +545,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("charts"), benchCharts},
         {QStringLiteral("search"), benchSearch},
         {QStringLiteral("quickfill"), benchQuickFill},
-        {QStringLiteral("export"), benchExport}};
+        {QStringLiteral("export"), benchExport},
+        {QStringLiteral("undo"), benchUndo}};
     for (const auto& [name, run] : operations)
         if (only.isEmpty() || name == only || name == QLatin1String("startup"))
             run(r);
