@@ -6,6 +6,7 @@
 #include "dialogs/Selection.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
+#include "ledger/UndoHistory.h"
 #include "ui/Clock.h"
 #include "ui/ErrorReport.h"
 #include "ui/KeyHabits.h"
@@ -159,9 +160,11 @@ void Form10::Command3_Click() {
         return;
     try {
         Database db(main_.ledgerPath());
+        StepRecorder step(db, main_.undoHistory(), QStringLiteral("定期明細の削除"));
         Transaction t(db);
         deleteFixedEntry(db, f->id);
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
     }

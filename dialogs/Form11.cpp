@@ -3,6 +3,7 @@
 #include "common/values.h"
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
+#include "ledger/UndoHistory.h"
 #include "ui/Clock.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
@@ -123,6 +124,7 @@ void Form11::Cmb登録_Click() {
     }
     try {
         Database db(main_.ledgerPath());
+        StepRecorder step(db, main_.undoHistory(), QStringLiteral("定期明細の登録"));
         Transaction t(db);
         for (int r = 0; r < due_.size(); ++r) {
             if (checked(r))
@@ -131,6 +133,7 @@ void Form11::Cmb登録_Click() {
                 skipOccurrence(db, due_[r]);
         }
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         reportLedgerError(this, e);
         return;

@@ -5,6 +5,7 @@
 #include "ledger/Database.h"
 #include "ledger/LedgerError.h"
 #include "ledger/Operations.h"
+#include "ledger/UndoHistory.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
@@ -225,6 +226,9 @@ void Form12::Cmb登録_Click() {
     }
     try {
         Database db(main_.ledgerPath());
+        StepRecorder step(db, main_.undoHistory(),
+                          id_ == 0 ? QStringLiteral("定期明細の追加")
+                                   : QStringLiteral("定期明細の修正"));
         Transaction t(db);
         if (Cmb科目->currentIndex() < 0 || !categoryExists(db, f.categoryId)) {
             categoryNotFound(this);
@@ -237,6 +241,7 @@ void Form12::Cmb登録_Click() {
         else
             updateFixedEntry(db, f);
         t.commit();
+        step.finish();
     } catch (const LedgerError& e) {
         if (f.id == 0)
             id_ = 0;

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of change undone with Ctrl+Z and redone with Ctrl+Y, pressed in the window.
+#include "dialogs/Form10.h"
+#include "dialogs/Form11.h"
+#include "dialogs/Form12.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form4.h"
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
+#include "ledger/FixedEntries.h"
 #include "support/Keys.h"
 #include "support/MainFixture.h"
 #include "support/UserTables.h"
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <functional>
 
@@ -19,6 +24,25 @@ namespace {
 
 using Action = std::function<void(MainFixture&)>;
 
+// The fixed-entry settings, closed once `act` is done.
+void inSettings(MainFixture& f, std::function<void(Form10*)> act) {
+    whenModal<Form10>([act](Form10* list) {
+        act(list);
+        list->Command4->click();
+    });
+    f.main->MnuTeiki->trigger();
+}
+
+// The editor that `open` opens, saved with this amount on the 20th: not due while the test runs.
+void throughEditor(QPushButton* open, const QString& amount) {
+    whenModal<Form12>([amount](Form12* d) {
+        d->Txt金額->setText(amount);
+        d->Cmb日->setCurrentIndex(19);
+        d->Cmb登録->click();
+    });
+    open->click();
+}
+
 struct Kind {
     const char* step;
     Action act;
@@ -26,7 +50,8 @@ struct Kind {
     qint64 currentAfterRedo;
 };
 
-// Over the ledger of fill(): entries 1 and 2 in the shown month, 3 in an older one.
+// Over the ledger of fill(): entries 1 and 2 in the shown month, 3 in an older one; a fixed
+// entry of the first category due on the 10th, after the first day shown.
 const QList<Kind>& kinds() {
     static const QList<Kind> all = {
         {"登録", [](MainFixture& f) { f.register_("食費", "1,500", "夕食"); }, 0, 4},
@@ -93,6 +118,29 @@ const QList<Kind>& kinds() {
              f.main->MnuKom->trigger();
          },
          0, 0},
+        {"定期明細の追加",
+         [](MainFixture& f) {
+             inSettings(f, [](Form10* l) { throughEditor(l->Command1, "5,000"); });
+         },
+         0, 0},
+        {"定期明細の修正",
+         [](MainFixture& f) {
+             inSettings(f, [](Form10* l) { throughEditor(l->Command2, "1,000"); });
+         },
+         0, 0},
+        {"定期明細の削除",
+         [](MainFixture& f) {
+             MessageBox::pushAnswer(MessageBox::Answer::Yes);
+             inSettings(f, [](Form10* l) { l->Command3->click(); });
+         },
+         0, 0},
+        {"定期明細の登録",
+         [](MainFixture& f) {
+             Clock::setToday(QDate(2005, 3, 10));
+             whenModal<Form11>([](Form11* p) { p->Cmb登録->click(); });
+             f.main->MnuMitouroku->trigger();
+         },
+         0, 4},
     };
     return all;
 }
@@ -106,6 +154,14 @@ void fill(TestLedger& l) {
     l.addEntry("2004/12/01", food, 800);
     l.addPhrase("昼食");
     l.addPhrase("電車");
+    FixedEntry lunch;
+    lunch.categoryId = food;
+    lunch.amount = 900;
+    lunch.comment = "昼食";
+    lunch.day = 10;
+    lunch.start = QDate(2005, 3, 1);
+    Database db(l.path);
+    addFixedEntry(db, lunch);
 }
 
 QString menuTexts(Form1& m) {
