@@ -514,6 +514,7 @@ int main(int argc, char* argv[]) {
     const int ledgerAt = int(args.indexOf(QStringLiteral("--ledger")));
     if (ledgerAt > 0 && ledgerAt + 1 < args.size()) {
         QFile::copy(args[ledgerAt + 1], r.path);
+        ensureLedger(r.path); // a ledger of an earlier version is brought up to date first
         std::printf("Copied a ledger of %d entries\n\n", Entries);
     } else {
         QElapsedTimer gen;
