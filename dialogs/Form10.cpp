@@ -10,6 +10,7 @@
 #include "ui/Clock.h"
 #include "ui/ErrorReport.h"
 #include "ui/KeyHabits.h"
+#include "ui/ListColumns.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
 #include <QHBoxLayout>
@@ -43,14 +44,7 @@ Form10::Form10(MainPort& main, QWidget* parent) : QDialog(parent), main_(main) {
     Flx定期->setHorizontalHeaderLabels({QStringLiteral("日"), QStringLiteral("科目"),
                                         QStringLiteral("金額"), QStringLiteral("コメント"),
                                         QStringLiteral("土日"), QStringLiteral("期間")});
-    Flx定期->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Flx定期->setSelectionMode(QAbstractItemView::SingleSelection);
-    Flx定期->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Flx定期->setTabKeyNavigation(false);
-    Flx定期->setWordWrap(false);
-    Flx定期->verticalHeader()->hide();
-    Flx定期->horizontalHeader()->setHighlightSections(false);
-    Flx定期->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setUpRowList(Flx定期);
     Flx定期->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Flx定期->horizontalHeader()->setSectionResizeMode(Comment, QHeaderView::Stretch);
     Flx定期->installEventFilter(this);

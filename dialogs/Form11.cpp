@@ -6,6 +6,7 @@
 #include "ledger/UndoHistory.h"
 #include "ui/Clock.h"
 #include "ui/ErrorReport.h"
+#include "ui/ListColumns.h"
 #include "ui/MainPort.h"
 #include "ui/MessageBox.h"
 #include <QHBoxLayout>
@@ -38,16 +39,10 @@ Form11::Form11(MainPort& main, QList<DueOccurrence> due, QWidget* parent)
     Flx定期 = new QTableWidget(0, Columns, this);
     Flx定期->setHorizontalHeaderLabels({QStringLiteral("日付"), QStringLiteral("科目"),
                                         QStringLiteral("金額"), QStringLiteral("コメント")});
-    Flx定期->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Flx定期->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpRowList(Flx定期);
     // Typing a digit or F2 edits the amount; nothing else is editable.
     Flx定期->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
-    Flx定期->setTabKeyNavigation(false);
-    Flx定期->setWordWrap(false);
-    Flx定期->verticalHeader()->hide();
-    Flx定期->horizontalHeader()->setHighlightSections(false);
-    Flx定期->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Flx定期->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Flx定期->horizontalHeader()->setSectionResizeMode(Comment, QHeaderView::Stretch);
     Flx定期->installEventFilter(this);

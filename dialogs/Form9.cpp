@@ -80,16 +80,9 @@ void Form9::buildGrid() {
     Flx明細 = new QTableView(this);
     Flx明細->setObjectName(QStringLiteral("Flx明細"));
     Flx明細->setModel(model_);
-    Flx明細->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Flx明細->setSelectionMode(QAbstractItemView::SingleSelection);
-    Flx明細->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Flx明細->setTabKeyNavigation(false);
-    Flx明細->setWordWrap(false);
-    Flx明細->verticalHeader()->hide();
+    setUpRowList(Flx明細);
     Flx明細->verticalHeader()->setDefaultSectionSize(Flx明細->fontMetrics().height() + 4);
     Flx明細->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Flx明細->horizontalHeader()->setHighlightSections(false);
-    Flx明細->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Flx明細->horizontalHeader()->setStretchLastSection(true);
     // The entry list's widths, without its row number.
     for (int c = 0; c < FoundEntriesModel::Columns; ++c)

@@ -2,7 +2,9 @@
 #include "ui/ListColumns.h"
 #include "common/values.h"
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QStyle>
+#include <QTableView>
 
 namespace kotsu {
 
@@ -43,6 +45,17 @@ QString widestAmount(qint64 lo, qint64 hi) {
     const QString a = formatAmount(lo);
     const QString b = formatAmount(hi);
     return a.size() >= b.size() ? a : b;
+}
+
+void setUpRowList(QTableView* view) {
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);
+    view->setWordWrap(false);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace kotsu

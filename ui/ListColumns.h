@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractItemView;
+class QTableView;
 
 namespace kotsu {
 
@@ -19,5 +20,9 @@ int cellWidth(const QAbstractItemView* view, const QString& text);
 
 // Of the amounts lo and hi (a column's extremes), the text that needs the most room.
 QString widestAmount(qint64 lo, qint64 hi);
+
+// A read-only list of rows the way every list window shows one: a whole row chosen at a time,
+// Tab leaving the list, no row numbers, left-aligned titles.
+void setUpRowList(QTableView* view);
 
 } // namespace kotsu
